@@ -1,0 +1,111 @@
+#include "app/DrawingArea.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <cmath>
+#include <qdrawutil.h>
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr Qt::GlobalColor kForeground = Qt::black;
+
+}  // namespace
+
+DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_StaticContents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+double DrawingArea::Width() const { return double(width()) * kTwipsPerPixel; }
+
+double DrawingArea::Height() const { return double(height()) * kTwipsPerPixel; }
+
+int DrawingArea::DevicePixel(double twips) const {
+  const double pixel = std::floor(twips * ratio_ / kTwipsPerPixel);
+  return int(std::clamp(pixel, -1.0e6, 1.0e6));
+}
+
+QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const {
+  const QRect rect(QPoint(DevicePixel(x1), DevicePixel(y1)), QPoint(DevicePixel(x2), DevicePixel(y2)));
+  return rect.intersected(image_.rect());
+}
+
+void DrawingArea::EnsureImage() {
+  const double ratio = devicePixelRatioF();
+  const QSize logical(std::max(0, width() - 2 * kBorder), std::max(0, height() - 2 * kBorder));
+  const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
+  if (!image_.isNull() && image_.size() == device && ratio == ratio_) {
+    return;
+  }
+  QImage fresh(device, QImage::Format_RGB32);
+  fresh.fill(kWhite);
+  if (!image_.isNull()) {
+    // A resize keeps what was drawn at the same device pixels.
+    QPainter painter(&fresh);
+    painter.drawImage(QPoint(0, 0), image_);
+  }
+  fresh.setDevicePixelRatio(ratio);
+  image_ = fresh;
+  ratio_ = ratio;
+}
+
+void DrawingArea::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
+  EnsureImage();
+  const QRect rect = DeviceRect(x1, y1, x2, y2);
+  if (rect.isEmpty()) {
+    return;
+  }
+  const auto rgb = static_cast<QRgb>(color) & 0xFFFFFFu;
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    if (mode_ == DrawMode::Xor) {
+      for (int x = rect.left(); x <= rect.right(); ++x) {
+        line[x] ^= rgb;
+      }
+    } else {
+      std::fill(line + rect.left(), line + rect.right() + 1, 0xFF000000u | rgb);
+    }
+  }
+  const QRectF logical(rect.left() / ratio_, rect.top() / ratio_, rect.width() / ratio_,
+                       rect.height() / ratio_);
+  update(logical.toAlignedRect().translated(kBorder, kBorder));
+}
+
+double DrawingArea::TextWidth(std::string_view text) const {
+  return QFontMetricsF(font()).horizontalAdvance(FromUtf8(text)) * kTwipsPerPixel;
+}
+
+double DrawingArea::TextHeight(std::string_view) const {
+  return QFontMetricsF(font()).height() * kTwipsPerPixel;
+}
+
+void DrawingArea::Print(std::string_view text) {
+  EnsureImage();
+  QPainter painter(&image_);
+  painter.setFont(font());
+  painter.setPen(kForeground);
+  const QFontMetricsF metrics(font());
+  const QPointF topLeft(current_x_ / kTwipsPerPixel, current_y_ / kTwipsPerPixel);
+  painter.drawText(topLeft + QPointF(0, metrics.ascent()), FromUtf8(text));
+  update();
+}
+
+void DrawingArea::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setClipRegion(event->region());
+  painter.drawImage(QPoint(kBorder, kBorder), image_);
+  qDrawWinPanel(&painter, rect(), palette(), true);
+}
+
+void DrawingArea::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  EnsureImage();
+}

@@ -1,0 +1,144 @@
+#include "app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  setObjectName("frmMain");
+  setWindowTitle(kTitle);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  // Pic: 150, 180, 8070 x 4095 twips.
+  pic_->setObjectName("Pic");
+  pic_->setGeometry(10, 12, 538, 273);
+
+  cmd_auto_->setEnabled(false);
+  cmd_auto_->setDefault(true);
+  cmd_solve_->setEnabled(false);
+
+  timer1_.setObjectName("Timer1");
+  timer1_.setInterval(500);
+
+  setTabOrder(pic_, cmd_solve_);
+  setTabOrder(cmd_solve_, cmd_initialize_);
+  setTabOrder(cmd_initialize_, cmd_done_);
+  setTabOrder(cmd_done_, cmd_auto_);
+  setTabOrder(cmd_auto_, command1_);
+  pic_->setFocus();
+
+  connect(cmd_solve_, &QPushButton::clicked, this, [this] {
+    if (!closing_) {
+      commands_.SolveClick();
+    }
+  });
+  connect(cmd_auto_, &QPushButton::clicked, this, [this] { commands_.AutoClick(); });
+  connect(cmd_initialize_, &QPushButton::clicked, this, [this] { commands_.InitializeClick(); });
+  connect(command1_, &QPushButton::clicked, this, [this] { commands_.SpeedClick(); });
+  connect(cmd_done_, &QPushButton::clicked, this, [this] { AboutClick(); });
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    if (!closing_) {
+      commands_.TimerTick();
+    }
+  });
+
+  // Window load.
+  board_.InitGraphics();
+  board_.DrawTower(1);
+  board_.DrawTower(2);
+  board_.DrawTower(3);
+}
+
+QPushButton* MainWindow::MakeButton(const char* name, const char* caption, int left) {
+  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+  button->setObjectName(name);
+  button->setGeometry(left, 296, 97, 41);  // top 4440, 1455 x 615 twips
+  return button;
+}
+
+QPushButton* MainWindow::ButtonOf(Button button) const {
+  switch (button) {
+    case Button::Solve:
+      return cmd_solve_;
+    case Button::Auto:
+      return cmd_auto_;
+    case Button::Initialize:
+      return cmd_initialize_;
+    case Button::Speed:
+      return command1_;
+    case Button::About:
+      return cmd_done_;
+  }
+  return cmd_done_;
+}
+
+void MainWindow::SetCaption(Button button, std::string_view caption) {
+  ButtonOf(button)->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+std::string MainWindow::Caption(Button button) const {
+  return ButtonOf(button)->text().toStdString();
+}
+
+void MainWindow::SetEnabled(Button button, bool enabled) { ButtonOf(button)->setEnabled(enabled); }
+
+bool MainWindow::IsEnabled(Button button) const { return ButtonOf(button)->isEnabled(); }
+
+void MainWindow::Press(Button button) { ButtonOf(button)->click(); }
+
+// The timer ticks while it has been started and its interval is positive; QTimer itself would
+// treat 0 as "as often as possible", so interval 0 stops it until a positive interval comes.
+void MainWindow::StartTimer() {
+  timer_started_ = true;
+  if (timer1_.interval() > 0 && !timer1_.isActive()) {
+    timer1_.start();  // a second start leaves a running count-down alone
+  }
+}
+
+void MainWindow::SetTimerInterval(std::int32_t milliseconds) {
+  timer1_.setInterval(std::max(0, milliseconds));  // restarts a running count-down
+  if (milliseconds <= 0) {
+    timer1_.stop();
+  } else if (timer_started_ && !timer1_.isActive()) {
+    timer1_.start();
+  }
+}
+
+void MainWindow::CloseWindow() { close(); }
+
+bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
+  while (!closing_) {
+    if (done()) {
+      return true;
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+  return false;
+}
+
+void MainWindow::AboutClick() { dialogs_.ShowMessage(kAboutText, MessageIcon::None); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  timer1_.stop();
+  event->accept();
+  // Ends the program even while the solver waits inside a click handler: every event loop,
+  // nested ones included, is told to return.
+  QCoreApplication::exit(0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (cmd_auto_->isEnabled()) {
+        cmd_auto_->click();
+      }
+      return;
+    case Qt::Key_Escape:
+      cmd_done_->click();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/DrawingArea.h"
+#include "board/Board.h"
+#include "board/GameState.h"
+#include "commands/Commands.h"
+#include "commands/Controls.h"
+#include "commands/Dialogs.h"
+#include "solver/EventDispatch.h"
+#include "solver/Solver.h"
+
+// frmMain: the program's one window. It owns the GameState and every control, and connects the
+// buttons and the timer to the commands. Constructing it runs the window load: the board
+// measures are computed and the three empty towers drawn before the window is first shown.
+class MainWindow : public QWidget, public Controls, public EventDispatch {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kTitle = "Tower of Hanoi by Tandrovek";
+  static constexpr const char* kAboutText =
+      "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
+  static constexpr int kClientWidth = 564;   // 8460 twips
+  static constexpr int kClientHeight = 341;  // 5115 twips
+
+  // `dialogs` answers the message and input boxes; it must outlive the window.
+  explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+  // Controls
+  void SetCaption(Button button, std::string_view caption) override;
+  std::string Caption(Button button) const override;
+  void SetEnabled(Button button, bool enabled) override;
+  bool IsEnabled(Button button) const override;
+  void Press(Button button) override;
+  void StartTimer() override;
+  void SetTimerInterval(std::int32_t milliseconds) override;
+  void CloseWindow() override;
+
+  // EventDispatch: blocks in the event loop until `done()` holds or the window has closed.
+  bool DispatchUntil(const std::function<bool()>& done) override;
+
+  const GameState& State() const { return state_; }
+  DrawingArea* Pic() const { return pic_; }
+  QPushButton* ButtonOf(Button button) const;
+  QTimer& Timer1() { return timer1_; }
+  bool Closing() const { return closing_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QPushButton* MakeButton(const char* name, const char* caption, int left);
+  void AboutClick();
+
+  GameState state_;
+  Dialogs& dialogs_;
+  // Declaration order of the design: Command1, cmdAuto, Timer1, cmdDone, cmdInitialize,
+  // cmdSolve, Pic.
+  // Left edges are in pixels (twips / 15).
+  QPushButton* command1_ = MakeButton("Command1", "&Speed", 344);
+  QPushButton* cmd_auto_ = MakeButton("cmdAuto", "&Auto Solve", 120);
+  QTimer timer1_;
+  QPushButton* cmd_done_ = MakeButton("cmdDone", "&About", 456);
+  QPushButton* cmd_initialize_ = MakeButton("cmdInitialize", "&Initialize", 232);
+  QPushButton* cmd_solve_ = MakeButton("cmdSolve", "&Solve", 8);
+  DrawingArea* pic_ = new DrawingArea(this);
+  Board board_{state_, *pic_};
+  Solver solver_{state_, *this};
+  Commands commands_{state_, board_, solver_, *this, dialogs_};
+  bool closing_ = false;
+  bool timer_started_ = false;
+};

@@ -1,0 +1,61 @@
+#include "board/Measure.h"
+
+#include <cmath>
+#include <limits>
+
+double RoundHalfEven(double value) {
+  if (!std::isfinite(value)) {
+    return value;
+  }
+  const double floor = std::floor(value);
+  const double diff = value - floor;  // exact for doubles: both lie within one binade step
+  if (diff < 0.5) {
+    return floor;
+  }
+  if (diff > 0.5) {
+    return floor + 1.0;
+  }
+  return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+namespace {
+
+template <typename Int>
+std::optional<Int> RoundTo(double value) {
+  const double rounded = RoundHalfEven(value);
+  if (!std::isfinite(rounded) || rounded < double(std::numeric_limits<Int>::min()) ||
+      rounded > double(std::numeric_limits<Int>::max())) {
+    return std::nullopt;
+  }
+  return static_cast<Int>(rounded);
+}
+
+}  // namespace
+
+std::optional<std::int16_t> RoundToInt16(double value) { return RoundTo<std::int16_t>(value); }
+
+std::optional<std::int32_t> RoundToInt32(double value) { return RoundTo<std::int32_t>(value); }
+
+Measure ToMeasure(double value) {
+  if (std::isnan(value)) {
+    return 0;
+  }
+  const double rounded = RoundHalfEven(value);
+  if (rounded <= std::numeric_limits<Measure>::min()) {
+    return std::numeric_limits<Measure>::min();
+  }
+  if (rounded >= std::numeric_limits<Measure>::max()) {
+    return std::numeric_limits<Measure>::max();
+  }
+  return static_cast<Measure>(rounded);
+}
+
+Measure ClampMeasure(std::int32_t value) {
+  if (value < std::numeric_limits<Measure>::min()) {
+    return std::numeric_limits<Measure>::min();
+  }
+  if (value > std::numeric_limits<Measure>::max()) {
+    return std::numeric_limits<Measure>::max();
+  }
+  return static_cast<Measure>(value);
+}

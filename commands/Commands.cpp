@@ -1,0 +1,109 @@
+#include "commands/Commands.h"
+
+#include <algorithm>
+#include <string>
+
+#include "commands/NumberReader.h"
+
+namespace {
+
+// Ties-to-even conversion of an answer; empty when no usable number came out of it.
+std::optional<std::int16_t> ReadInt16(std::string_view text) {
+  const std::optional<double> value = ReadNumber(text);
+  return value ? RoundToInt16(*value) : std::nullopt;
+}
+
+}  // namespace
+
+void Commands::InitializeClick() {
+  board_.ResetRings();
+  state_.solving = false;
+
+  std::int16_t count = 0;
+  for (;;) {
+    const std::optional<std::int16_t> answer =
+        ReadInt16(dialogs_.AskText(kRingsPrompt, std::string_view()));
+    if (answer && *answer >= 0 && *answer <= kMaxRings) {
+      count = *answer;
+      break;
+    }
+    dialogs_.ShowMessage(kInvalidRings, MessageIcon::None);
+  }
+  state_.numrings = count;
+  if (count == 0) {
+    controls_.CloseWindow();
+    return;
+  }
+
+  state_.moves = 0;
+  controls_.SetEnabled(Button::Solve, true);
+  controls_.SetEnabled(Button::Initialize, false);
+  for (int i = 1; i <= count; ++i) {
+    board_.AddRing(1);
+  }
+  controls_.BoardChanged();
+}
+
+void Commands::SolveClick() {
+  if (!controls_.IsEnabled(Button::Solve)) {
+    return;
+  }
+  if (state_.solving) {
+    PerformPendingMove();
+    return;
+  }
+  if (state_.numrings < 1) {
+    return;
+  }
+  controls_.SetCaption(Button::Solve, kNextCaption);
+  controls_.SetEnabled(Button::Auto, true);
+  state_.solving = true;
+  controls_.BoardChanged();
+  solver_.Solve(state_.numrings, 1, 3, 2);
+  state_.solving = false;
+}
+
+void Commands::PerformPendingMove() {
+  GameState& s = state_;
+  if (!s.IsRing(s.grabbed) || s.rings[s.grabbed].target == 0) {
+    return;  // no move pending: absorbed
+  }
+  Ring& ring = s.rings[s.grabbed];
+  s.moves = ClampMeasure(s.moves + 1);
+  board_.LiftRing(s.grabbed);
+  ring.pole = ring.target;
+  board_.PutRing(s.grabbed);
+  ring.target = 0;
+  controls_.BoardChanged();
+
+  const auto last = static_cast<std::ptrdiff_t>(
+      std::min<std::size_t>(static_cast<std::size_t>(s.numrings) + 1, s.rings.size()));
+  const auto on_dest = std::count_if(s.rings.begin() + 1, s.rings.begin() + last,
+                                     [](const Ring& r) { return r.pole == 3; });
+  if (on_dest == s.numrings) {
+    dialogs_.ShowMessage("Solution complete in " + std::to_string(s.moves) + " iterations.",
+                         MessageIcon::Information);
+    controls_.SetEnabled(Button::Solve, false);
+    controls_.BoardChanged();
+  }
+}
+
+void Commands::AutoClick() {
+  if (controls_.Caption(Button::Solve) == kNextCaption) {
+    controls_.StartTimer();
+  }
+}
+
+void Commands::TimerTick() { controls_.Press(Button::Solve); }
+
+void Commands::SpeedClick() {
+  const std::optional<double> seconds = ReadNumber(dialogs_.AskText(kDelayPrompt, kDelayTitle));
+  const std::optional<std::int32_t> interval =
+      seconds ? RoundToInt32(*seconds * 1000) : std::nullopt;
+  if (!interval || *interval < 0) {
+    dialogs_.ShowMessage(kInvalidDelay, MessageIcon::None);
+    return;
+  }
+  state_.speed = *seconds;
+  controls_.SetTimerInterval(*interval);
+}

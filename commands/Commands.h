@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "board/Board.h"
+#include "board/GameState.h"
+#include "commands/Controls.h"
+#include "commands/Dialogs.h"
+#include "solver/Solver.h"
+
+// The click and tick handlers of the window, over the one GameState.
+class Commands {
+ public:
+  static constexpr std::string_view kRingsPrompt = "Number of rings to begin with (1-8)";
+  static constexpr std::string_view kInvalidRings = "Invalid number of rings";
+  static constexpr std::string_view kDelayPrompt =
+      "Enter time in seconds for the delay in moves during the demo. For Eg: 1.65";
+  static constexpr std::string_view kDelayTitle = "Time Delay";
+  static constexpr std::string_view kInvalidDelay = "Invalid time delay";
+  static constexpr std::string_view kNextCaption = "&Next";
+  static constexpr std::int16_t kMaxRings = 8;
+
+  Commands(GameState& state, Board& board, Solver& solver, Controls& controls, Dialogs& dialogs)
+      : state_(state), board_(board), solver_(solver), controls_(controls), dialogs_(dialogs) {}
+
+  // Initialize: asks for the ring count until it is 0 to 8 ("Invalid number of rings" otherwise,
+  // including counts beyond the 16-bit range). 0, an empty answer or Cancel closes the window;
+  // 1 to 8 stacks that many rings on pole A, enables Solve and disables Initialize.
+  void InitializeClick();
+
+  // Solve/Next. The first press relabels the button "&Next", enables Auto Solve and runs the
+  // solver, which returns only when the solution is complete (or the window closes). Each further
+  // press performs the one pending move; a press with no move pending, or on a disabled button,
+  // changes nothing. The move that puts the last ring on pole C reports
+  // "Solution complete in N iterations." and then disables the button.
+  void SolveClick();
+
+  // Auto Solve: starts the timer when the Solve button reads "&Next".
+  void AutoClick();
+  // A timer tick presses Solve/Next from code.
+  void TimerTick();
+
+  // Speed: asks for the delay in seconds and sets the timer interval to round(delay x 1000) ms,
+  // ties to even. 0, an empty answer or Cancel silence the timer. A delay the timer cannot take
+  // (negative, beyond 2147483.647 s, or unreadably large) is answered with "Invalid time delay"
+  // and leaves the interval and `speed` as they were.
+  void SpeedClick();
+
+ private:
+  void PerformPendingMove();
+
+  GameState& state_;
+  Board& board_;
+  Solver& solver_;
+  Controls& controls_;
+  Dialogs& dialogs_;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The window's push buttons, left to right: Solve/Next, Auto Solve, Initialize, Speed, About.
+enum class Button { Solve, Auto, Initialize, Speed, About };
+
+// What the commands ask of the window: its buttons, its timer and closing it.
+class Controls {
+ public:
+  virtual ~Controls() = default;
+
+  // Captions include the "&" that marks the access key ("&Next").
+  virtual void SetCaption(Button button, std::string_view caption) = 0;
+  virtual std::string Caption(Button button) const = 0;
+  virtual void SetEnabled(Button button, bool enabled) = 0;
+  virtual bool IsEnabled(Button button) const = 0;
+  // Raises the button's click action from code, exactly like a user's click. Does nothing while
+  // the button is disabled.
+  virtual void Press(Button button) = 0;
+
+  // Starts the timer (again, if it already runs).
+  virtual void StartTimer() = 0;
+  // Interval between ticks, milliseconds, >= 0; 0 keeps the timer from ticking.
+  virtual void SetTimerInterval(std::int32_t milliseconds) = 0;
+
+  // Closes the window, which ends the program.
+  virtual void CloseWindow() = 0;
+
+  // Called after every change of the board or of the solution's progress.
+  virtual void BoardChanged() {}
+};

@@ -1,0 +1,40 @@
+#include "solver/Solver.h"
+
+void Solver::GrabRing(std::int16_t source) {
+  if (!GameState::IsPole(source)) {
+    return;
+  }
+  Tower& tower = state_.towers[source];
+  const std::int16_t k = tower.nrings;
+  if (k < 1 || k > Tower::kCapacity) {
+    return;
+  }
+  state_.grabbed = tower.stack[k];
+  tower.nrings = static_cast<std::int16_t>(k - 1);
+}
+
+void Solver::Solve(std::int16_t count, std::int16_t source, std::int16_t dest,
+                   std::int16_t spare) {
+  if (abandoned_ || count < 1 || !GameState::IsPole(source) || !GameState::IsPole(dest) ||
+      !GameState::IsPole(spare)) {
+    return;
+  }
+  if (count == 1) {
+    GrabRing(source);
+    if (!state_.IsRing(state_.grabbed)) {
+      return;
+    }
+    state_.rings[state_.grabbed].target = dest;
+    const bool performed = dispatch_.DispatchUntil([this] {
+      return !state_.IsRing(state_.grabbed) || state_.rings[state_.grabbed].target == 0;
+    });
+    if (!performed) {
+      abandoned_ = true;
+    }
+    return;
+  }
+  const auto fewer = static_cast<std::int16_t>(count - 1);
+  Solve(fewer, source, spare, dest);
+  Solve(1, source, dest, spare);
+  Solve(fewer, spare, dest, source);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "board/GameState.h"
+#include "solver/EventDispatch.h"
+
+// The classic recursive solution. It does not perform moves: for each one it takes the top ring
+// off the source tower, writes the destination into that ring's `target` and waits until the
+// Next command has performed the move and cleared `target`.
+class Solver {
+ public:
+  Solver(GameState& state, EventDispatch& dispatch) : state_(state), dispatch_(dispatch) {}
+
+  // Moves the top `count` rings of tower `source` to `dest` with `spare` as the third tower,
+  // one pending move at a time. Returns when every move has been performed, or as soon as the
+  // wait reports that the program is ending (then no further move is made pending). A count
+  // below 1 or a pole outside 1..3 does nothing.
+  void Solve(std::int16_t count, std::int16_t source, std::int16_t dest, std::int16_t spare);
+
+  // Takes the top ring off tower `source`: `grabbed` becomes that ring and the tower's nrings
+  // drops by one (the stack slot is left as it was). An empty tower changes nothing.
+  void GrabRing(std::int16_t source);
+
+  // True once a wait has reported that the program is ending.
+  bool Abandoned() const { return abandoned_; }
+
+ private:
+  GameState& state_;
+  EventDispatch& dispatch_;
+  bool abandoned_ = false;
+};
