@@ -19,6 +19,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
 
   timer1_.setObjectName("Timer1");
   timer1_.setInterval(500);
+  timer1_.setTimerType(Qt::PreciseTimer);  // automatic play keeps time over hundreds of moves
 
   setTabOrder(pic_, cmd_solve_);
   setTabOrder(cmd_solve_, cmd_initialize_);

@@ -3,8 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <functional>
+#include <memory>
 
+#include "Fakes.h"
 #include "app/DrawingArea.h"
 #include "board/Board.h"
 #include "commands/Commands.h"
@@ -12,44 +13,15 @@
 
 namespace {
 
-class NoDialogs : public Dialogs {
- public:
-  void ShowMessage(std::string_view, MessageIcon) override {}
-  std::string AskText(std::string_view, std::string_view) override { return "8"; }
-};
-
-class PlainControls : public Controls {
- public:
-  std::string caption = "&Solve";
-  bool enabled[5] = {false, false, true, true, true};
-  void SetCaption(Button, std::string_view c) override { caption = std::string(c); }
-  std::string Caption(Button) const override { return caption; }
-  void SetEnabled(Button b, bool e) override { enabled[int(b)] = e; }
-  bool IsEnabled(Button b) const override { return enabled[int(b)]; }
-  void Press(Button) override {}
-  void StartTimer() override {}
-  void SetTimerInterval(std::int32_t) override {}
-  void CloseWindow() override {}
-};
-
-// Each wait performs the pending move at once, as a Next press would.
-class ImmediateNext : public EventDispatch {
- public:
-  std::function<void()> next;
-  bool DispatchUntil(const std::function<bool()>& done) override {
-    next();
-    return done();
-  }
-};
-
+// The commands on a real drawing area; each wait of the solver presses Next at once.
 struct Program {
   GameState state;
   DrawingArea pic;
   Board board{state, pic};
-  ImmediateNext dispatch;
+  DirectDispatch dispatch;
   Solver solver{state, dispatch};
-  PlainControls controls;
-  NoDialogs dialogs;
+  FakeControls controls;
+  ScriptedDialogs dialogs;
   Commands commands{state, board, solver, controls, dialogs};
 
   Program() {
@@ -58,15 +30,18 @@ struct Program {
     for (std::uint8_t t = 1; t <= 3; ++t) {
       board.DrawTower(t);
     }
-    dispatch.next = [this] { commands.SolveClick(); };
+    controls.on_press = [this](Button) { commands.SolveClick(); };
+    dispatch.step = [this] { controls.Press(Button::Solve); };
+    dialogs.answers = {"8"};
     commands.InitializeClick();
   }
 };
 
+// One Next as the handler performs it: lift the grabbed ring, change its pole, put it. Ring 8
+// shuttles between poles A and B.
 void OneNext(benchmark::State& bench) {
   Program program;
   GameState& s = program.state;
-  // Shuttle ring 8 between poles A and B: grab, then the Next handler's lift and put.
   s.grabbed = 8;
   std::int16_t to = 2;
   for (auto _ : bench) {
@@ -86,8 +61,7 @@ void WholeSolution(benchmark::State& bench) {
     bench.PauseTiming();
     auto program = std::make_unique<Program>();
     bench.ResumeTiming();
-    program->commands.SolveClick();
-    benchmark::DoNotOptimize(program->state.moves);
+    program->controls.Press(Button::Solve);
     if (program->state.moves != 255) {
       bench.SkipWithError("solution did not take 255 moves");
     }
@@ -101,7 +75,9 @@ BENCHMARK(WholeSolution)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
