@@ -3,6 +3,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QShortcutEvent>
+
+#include "board/Description.h"
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
   setObjectName("frmMain");
@@ -12,6 +16,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
   // Pic: 150, 180, 8070 x 4095 twips.
   pic_->setObjectName("Pic");
   pic_->setGeometry(10, 12, 538, 273);
+  pic_->setAccessibleName("Tower of Hanoi board");
 
   cmd_auto_->setEnabled(false);
   cmd_auto_->setDefault(true);
@@ -27,6 +32,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
   setTabOrder(cmd_done_, cmd_auto_);
   setTabOrder(cmd_auto_, command1_);
   pic_->setFocus();
+
+  for (QPushButton* button : {cmd_solve_, cmd_auto_, cmd_initialize_, command1_, cmd_done_}) {
+    button->installEventFilter(this);
+  }
 
   connect(cmd_solve_, &QPushButton::clicked, this, [this] {
     if (!closing_) {
@@ -48,6 +57,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
   board_.DrawTower(1);
   board_.DrawTower(2);
   board_.DrawTower(3);
+  BoardChanged();
 }
 
 QPushButton* MainWindow::MakeButton(const char* name, const char* caption, int left) {
@@ -107,7 +117,14 @@ void MainWindow::SetTimerInterval(std::int32_t milliseconds) {
 
 void MainWindow::CloseWindow() { close(); }
 
+void MainWindow::BoardChanged() {
+  const QString text = QString::fromStdString(DescribeBoard(state_));
+  pic_->setAccessibleDescription(text);
+  pic_->setToolTip(text);
+}
+
 bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
+  BoardChanged();
   while (!closing_) {
     if (done()) {
       return true;
@@ -142,4 +159,29 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     default:
       QWidget::keyPressEvent(event);
   }
+}
+
+// Two captions share an access key: S (Solve, Speed) and A (Auto Solve, About). The leftmost
+// enabled button of those sharing the key answers it, so Alt+S is Solve until the button reads
+// Next (Alt+N), and Alt+A is Auto Solve while it is enabled.
+QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
+  const QKeySequence key = QKeySequence::mnemonic(pressed->text());
+  QPushButton* chosen = nullptr;
+  for (QPushButton* button : {cmd_solve_, cmd_auto_, cmd_initialize_, command1_, cmd_done_}) {
+    if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == key &&
+        (!chosen || button->x() < chosen->x())) {
+      chosen = button;
+    }
+  }
+  return chosen;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+    if (QPushButton* target = AccessKeyTarget(static_cast<QPushButton*>(watched))) {
+      target->animateClick();
+    }
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }

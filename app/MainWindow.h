@@ -38,8 +38,11 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   void StartTimer() override;
   void SetTimerInterval(std::int32_t milliseconds) override;
   void CloseWindow() override;
+  // Refreshes the drawing area's accessible description and tooltip from the board.
+  void BoardChanged() override;
 
-  // EventDispatch: blocks in the event loop until `done()` holds or the window has closed.
+  // EventDispatch: blocks in the event loop until `done()` holds or the window has closed. The
+  // board description is refreshed first, since a new move has just become pending.
   bool DispatchUntil(const std::function<bool()>& done) override;
 
   const GameState& State() const { return state_; }
@@ -51,10 +54,12 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPushButton* MakeButton(const char* name, const char* caption, int left);
   void AboutClick();
+  QPushButton* AccessKeyTarget(const QPushButton* pressed) const;
 
   GameState state_;
   Dialogs& dialogs_;

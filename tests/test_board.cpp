@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "board/Board.h"
+#include "board/Description.h"
 
 namespace {
 
@@ -181,6 +182,34 @@ class TestBoard : public QObject {
     }
     QCOMPARE(int(f.state.towers[2].nrings), Tower::kCapacity);
     QCOMPARE(f.canvas.fills.size(), size_t(6 + Tower::kCapacity));
+  }
+
+  void describesTheBoardInWords() {
+    Fixture f;
+    QCOMPARE(DescribeBoard(f.state), std::string("A: empty. B: empty. C: empty."));
+    for (int i = 0; i < 3; ++i) {
+      f.board.AddRing(1);
+    }
+    f.state.numrings = 3;
+    QCOMPARE(DescribeBoard(f.state), std::string("A: rings 1, 2, 3. B: empty. C: empty."));
+
+    // Solving, first move pending: ring 3 is off A's stack but still drawn there.
+    f.state.solving = true;
+    f.state.towers[1].nrings = 2;
+    f.state.grabbed = 3;
+    f.state.rings[3].target = 3;
+    QCOMPARE(DescribeBoard(f.state),
+             std::string("A: rings 1, 2, 3. B: empty. C: empty. Move 0 of 7; next: ring 3 from A "
+                         "to C."));
+
+    // Performed, the next not yet pending.
+    f.state.rings[3].pole = 3;
+    f.state.rings[3].target = 0;
+    f.state.towers[3].nrings = 1;
+    f.state.towers[3].stack[1] = 3;
+    f.state.moves = 1;
+    QCOMPARE(DescribeBoard(f.state),
+             std::string("A: rings 1, 2. B: empty. C: ring 3. Move 1 of 7."));
   }
 
   // An absurd drawing-area size saturates the measures instead of wrapping them.

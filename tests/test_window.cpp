@@ -1,10 +1,14 @@
+#include <QAccessible>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QFontMetricsF>
 #include <QTest>
 #include <QTimer>
 
 #include "Fakes.h"
 #include "app/MainWindow.h"
+
+Q_DECLARE_METATYPE(Button)
 
 namespace {
 
@@ -238,6 +242,102 @@ class TestWindow : public QObject {
     QCOMPARE(dialogs.Messages().size(), size_t(1));
     QTest::keyClick(&w, Qt::Key_Return);  // Auto Solve is disabled: nothing happens
     QVERIFY(!w.Timer1().isActive());
+  }
+
+  // Where two captions share a letter, the leftmost enabled button answers it.
+  void accessKeysPressTheirButtons_data() {
+    QTest::addColumn<bool>("solving");
+    QTest::addColumn<bool>("initialized");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<Button>("pressed");
+    const int alt = Qt::AltModifier;
+    QTest::newRow("Alt+S at start: Speed") << false << false << int(Qt::Key_S) << alt << Button::Speed;
+    QTest::newRow("Alt+A at start: About") << false << false << int(Qt::Key_A) << alt << Button::About;
+    QTest::newRow("Alt+I: Initialize") << false << false << int(Qt::Key_I) << alt << Button::Initialize;
+    QTest::newRow("Alt+S initialized: Solve") << false << true << int(Qt::Key_S) << alt << Button::Solve;
+    QTest::newRow("Alt+N solving: Next") << true << true << int(Qt::Key_N) << alt << Button::Solve;
+    QTest::newRow("Alt+S solving: Speed") << true << true << int(Qt::Key_S) << alt << Button::Speed;
+    QTest::newRow("Alt+A solving: Auto Solve") << true << true << int(Qt::Key_A) << alt << Button::Auto;
+    QTest::newRow("Enter solving: Auto Solve") << true << true << int(Qt::Key_Return) << 0 << Button::Auto;
+    QTest::newRow("Escape: About") << true << true << int(Qt::Key_Escape) << 0 << Button::About;
+  }
+  void accessKeysPressTheirButtons() {
+    QFETCH(bool, solving);
+    QFETCH(bool, initialized);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(Button, pressed);
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    if (initialized) {
+      w.SetEnabled(Button::Solve, true);
+      w.SetEnabled(Button::Initialize, false);
+    }
+    if (solving) {
+      w.SetCaption(Button::Solve, "&Next");
+      w.SetEnabled(Button::Auto, true);
+    }
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const Button all[] = {Button::Solve, Button::Auto, Button::Initialize, Button::Speed,
+                          Button::About};
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (Button b : all) {
+      spies.push_back(std::make_unique<QSignalSpy>(w.ButtonOf(b), &QPushButton::pressed));
+    }
+    QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    for (Button b : all) {
+      QCOMPARE(spies[int(b)]->count(), b == pressed ? 1 : 0);
+    }
+  }
+
+  void buttonsAreNamedByTheirCaptions() {
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    const auto name = [&](Button b) {
+      return QAccessible::queryAccessibleInterface(w.ButtonOf(b))->text(QAccessible::Name);
+    };
+    QCOMPARE(name(Button::Solve), QString("Solve"));
+    QCOMPARE(name(Button::Auto), QString("Auto Solve"));
+    QCOMPARE(name(Button::Initialize), QString("Initialize"));
+    QCOMPARE(name(Button::Speed), QString("Speed"));
+    QCOMPARE(name(Button::About), QString("About"));
+    w.SetCaption(Button::Solve, "&Next");
+    QCOMPARE(name(Button::Solve), QString("Next"));
+  }
+
+  // The board in words follows every change, through the accessibility interface and the tooltip.
+  void theBoardIsDescribedForScreenReaders() {
+    ScriptedDialogs dialogs;
+    dialogs.answers = {"3"};
+    MainWindow w(dialogs);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.Pic());
+    QCOMPARE(board->text(QAccessible::Name), QString("Tower of Hanoi board"));
+    QCOMPARE(board->text(QAccessible::Description), QString("A: empty. B: empty. C: empty."));
+    w.ButtonOf(Button::Initialize)->click();
+    QCOMPARE(board->text(QAccessible::Description),
+             QString("A: rings 1, 2, 3. B: empty. C: empty."));
+    w.show();
+    QStringList seen;
+    int presses = 0;
+    std::function<void()> next = [&] {
+      seen << board->text(QAccessible::Description);
+      if (presses++ < 2) {
+        w.ButtonOf(Button::Solve)->click();
+        QTimer::singleShot(0, &w, next);
+      } else {
+        w.close();
+      }
+    };
+    QTimer::singleShot(0, &w, next);
+    w.ButtonOf(Button::Solve)->click();
+    QCOMPARE(seen, QStringList({
+        "A: rings 1, 2, 3. B: empty. C: empty. Move 0 of 7; next: ring 3 from A to C.",
+        "A: rings 1, 2. B: empty. C: ring 3. Move 1 of 7; next: ring 2 from A to B.",
+        "A: ring 1. B: ring 2. C: ring 3. Move 2 of 7; next: ring 3 from C to B.",
+    }));
+    QCOMPARE(w.Pic()->toolTip(), board->text(QAccessible::Description));
   }
 
   void closingEndsTheEventLoopWithStatusZero() {
