@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcutEvent>
@@ -11,6 +12,7 @@
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
   setObjectName("frmMain");
   setWindowTitle(kTitle);
+  setWindowIcon(QIcon(":/com.example.Hanoi.png"));
   setFixedSize(kClientWidth, kClientHeight);
 
   // Pic: 150, 180, 8070 x 4095 twips.

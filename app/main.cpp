@@ -6,6 +6,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("hanoi");
+  QGuiApplication::setDesktopFileName("com.example.Hanoi");
 
   QtDialogs dialogs;
   MainWindow window(dialogs);
