@@ -1,0 +1,67 @@
+"""A private X server and the few things tests and benchmarks do to the program's real window:
+find it, click it, type into it, and close it as a window manager's close box would.
+
+Needs Xvfb, xdotool and python3-xlib (Debian: xvfb, xdotool, python3-xlib).
+"""
+import os
+import subprocess
+import time
+
+
+def start_xvfb():
+    """Starts Xvfb on the first free display from :90, sets DISPLAY and returns the process."""
+    for n in range(90, 130):
+        if os.path.exists(f"/tmp/.X11-unix/X{n}") or os.path.exists(f"/tmp/.X{n}-lock"):
+            continue
+        proc = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(500):
+            if os.path.exists(f"/tmp/.X11-unix/X{n}"):
+                os.environ["DISPLAY"] = f":{n}"
+                return proc
+            if proc.poll() is not None:
+                break
+            time.sleep(0.01)
+        proc.kill()
+    raise RuntimeError("could not start Xvfb")
+
+
+def find_window(title, timeout=20.0, poll=0.002):
+    """Id of the first visible window whose name matches the regular expression `title`."""
+    end = time.perf_counter() + timeout
+    while time.perf_counter() < end:
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                             capture_output=True, text=True).stdout.split()
+        if out:
+            return out[0]
+        time.sleep(poll)
+    raise RuntimeError(f"no window {title!r} within {timeout} s")
+
+
+def click(window, x, y):
+    subprocess.run(["xdotool", "mousemove", "--window", window, str(x), str(y), "click", "1"],
+                   check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", text], check=True)
+
+
+def key(name, window=None):
+    args = ["xdotool", "key"] + (["--window", window] if window else []) + [name]
+    subprocess.run(args, check=True)
+
+
+def request_close(window):
+    """Sends WM_DELETE_WINDOW to the window; returns the time it was sent (perf_counter)."""
+    from Xlib import X, display
+    from Xlib.protocol import event
+    d = display.Display()
+    w = d.create_resource_object("window", int(window, 0))
+    message = event.ClientMessage(window=w, client_type=d.intern_atom("WM_PROTOCOLS"),
+                                  data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    sent = time.perf_counter()
+    w.send_event(message, event_mask=X.NoEventMask)
+    d.flush()
+    d.close()
+    return sent
