@@ -183,6 +183,31 @@ class TestSolution : public QObject {
     QCOMPARE(int(w.State().moves), 1);
   }
 
+  // The whole game on the real window: 8 rings, Solve, then 255 Next presses, one per pass of
+  // the event loop. Run under the leak checker in CI.
+  void eightRingsByHandOnTheWindow() {
+    ScriptedDialogs dialogs;
+    dialogs.answers = {"8"};
+    MainWindow w(dialogs);
+    w.ButtonOf(Button::Initialize)->click();
+    w.show();
+    int presses = 0;
+    std::function<void()> next = [&] {
+      if (!w.ButtonOf(Button::Solve)->isEnabled()) {
+        return;
+      }
+      ++presses;
+      w.ButtonOf(Button::Solve)->click();
+      QTimer::singleShot(0, &w, next);
+    };
+    QTimer::singleShot(0, &w, next);
+    w.ButtonOf(Button::Solve)->click();
+    QCOMPARE(presses, 255);
+    QCOMPARE(int(w.State().moves), 255);
+    QCOMPARE(int(w.State().towers[3].nrings), 8);
+    QCOMPARE(dialogs.Messages(), std::vector<std::string>{"Solution complete in 255 iterations."});
+  }
+
   void automaticPlayRunsToCompletion() {
     ScriptedDialogs dialogs;
     dialogs.answers = {"3", "0.001"};
