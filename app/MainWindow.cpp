@@ -147,14 +147,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QCoreApplication::exit(0);
 }
 
+// Enter presses the button that has the focus, or else Auto Solve, the default button, while it
+// is enabled; Escape presses About, the cancel button.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (cmd_auto_->isEnabled()) {
-        cmd_auto_->click();
+    case Qt::Key_Enter: {
+      auto* focused = qobject_cast<QPushButton*>(focusWidget());
+      QPushButton* target = focused && focused->isEnabled() ? focused : cmd_auto_;
+      if (target->isEnabled()) {
+        target->click();
       }
       return;
+    }
     case Qt::Key_Escape:
       cmd_done_->click();
       return;

@@ -262,6 +262,8 @@ class TestWindow : public QObject {
     QTest::newRow("Alt+A solving: Auto Solve") << true << true << int(Qt::Key_A) << alt << Button::Auto;
     QTest::newRow("Enter solving: Auto Solve") << true << true << int(Qt::Key_Return) << 0 << Button::Auto;
     QTest::newRow("Escape: About") << true << true << int(Qt::Key_Escape) << 0 << Button::About;
+    QTest::newRow("Enter on a focused button presses it")
+        << true << true << int(Qt::Key_Enter) << 0 << Button::Speed;
   }
   void accessKeysPressTheirButtons() {
     QFETCH(bool, solving);
@@ -287,7 +289,10 @@ class TestWindow : public QObject {
     for (Button b : all) {
       spies.push_back(std::make_unique<QSignalSpy>(w.ButtonOf(b), &QPushButton::pressed));
     }
-    QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (key == Qt::Key_Enter) {
+      w.ButtonOf(Button::Speed)->setFocus();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     for (Button b : all) {
       QCOMPARE(spies[int(b)]->count(), b == pressed ? 1 : 0);
     }
