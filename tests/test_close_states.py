@@ -15,7 +15,18 @@ import xsession  # noqa: E402
 
 TITLE = "^Tower of Hanoi by Tandrovek$"
 BOX = "^Tower of Hanoi$"  # message and input boxes
-INITIALIZE, SOLVE = (280, 316), (56, 316)
+SOLVE, AUTO, INITIALIZE = (56, 316), (168, 316), (280, 316)
+# A point of ring 8 (green, so drawn 0xFF7FFF over white) while it is on pole A with 7 rings
+# below it: the top ring of an 8-ring stack, and the first to move.
+RING8_ON_A = (10 + 2 + 98, 12 + 2 + 75)
+# Ring 7 (magenta, drawn 0x7FFF7F) on pole A under ring 8: the second ring to move.
+RING7_ON_A = (10 + 2 + 95, 12 + 2 + 100)
+
+
+def expect_pixel(window, point, colour, what):
+    actual = xsession.pixel(window, *point)
+    if actual != colour:
+        raise RuntimeError(f"{what}: pixel {point} is {actual:06x}, expected {colour:06x}")
 
 
 def initialize(window, rings):
@@ -36,14 +47,19 @@ def after_initialize(window):
 
 def move_pending(window):
     initialize(window, 8)
+    expect_pixel(window, RING8_ON_A, 0xFF7FFF, "eight rings on A")
     xsession.click(window, *SOLVE)
     time.sleep(0.3)
+    expect_pixel(window, RING8_ON_A, 0xFF7FFF, "nothing moves until Next")
 
 
 def automatic_play(window):
     move_pending(window)
-    xsession.key("Return", window)  # Auto Solve
-    time.sleep(1.2)
+    expect_pixel(window, RING7_ON_A, 0x7FFF7F, "ring 7 on A")
+    xsession.click(window, *AUTO)
+    time.sleep(1.3)  # two ticks at 500 ms
+    expect_pixel(window, RING8_ON_A, 0xFFFFFF, "ring 8 moved off A by the timer")
+    expect_pixel(window, RING7_ON_A, 0xFFFFFF, "ring 7 moved off A by the timer")
 
 
 def after_completion(window):
@@ -73,12 +89,12 @@ def main():
                 state(window)
                 if proc.poll() is not None:
                     raise RuntimeError(f"ended early with status {proc.returncode}")
-                sent = xsession.request_close(window)
-                code = proc.wait(timeout=10)
-                ms = (time.perf_counter() - sent) * 1000
+                code, seconds, requests = xsession.close_and_wait(window, proc)
                 verdict = "ok" if code == 0 else "FAIL"
                 failures += code != 0
-                print(f"{verdict}: {state.__name__}: status {code}, ended {ms:.1f} ms after the close request")
+                again = f" (request sent {requests} times)" if requests > 1 else ""
+                print(f"{verdict}: {state.__name__}: status {code}, ended {seconds * 1000:.1f} ms "
+                      f"after the close request{again}")
             except Exception as error:  # a hang or a missing window
                 failures += 1
                 print(f"FAIL: {state.__name__}: {error}")

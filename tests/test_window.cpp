@@ -55,7 +55,7 @@ class TestWindow : public QObject {
     MainWindow w(dialogs);
     QCOMPARE(w.windowTitle(), QString("Tower of Hanoi by Tandrovek"));
     QCOMPARE(w.objectName(), QString("frmMain"));
-    QVERIFY(!w.windowIcon().isNull());
+    QTRY_VERIFY(!w.windowIcon().isNull());
     QCOMPARE(w.size(), QSize(564, 341));
     QCOMPARE(w.Pic()->objectName(), QString("Pic"));
     QCOMPARE(w.Pic()->geometry(), QRect(10, 12, 538, 273));

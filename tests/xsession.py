@@ -47,9 +47,19 @@ def type_text(text):
     subprocess.run(["xdotool", "type", text], check=True)
 
 
-def key(name, window=None):
-    args = ["xdotool", "key"] + (["--window", window] if window else []) + [name]
-    subprocess.run(args, check=True)
+def key(name):
+    """Presses a key in the window that has the keyboard focus."""
+    subprocess.run(["xdotool", "key", name], check=True)
+
+
+def pixel(window, x, y):
+    """The window's pixel at (x, y) as 0xRRGGBB (24-bit TrueColor screens)."""
+    from Xlib import X, display
+    d = display.Display()
+    w = d.create_resource_object("window", int(window, 0))
+    data = w.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data
+    d.close()
+    return int.from_bytes(data[:3], "little")
 
 
 def request_close(window):
@@ -65,3 +75,24 @@ def request_close(window):
     d.flush()
     d.close()
     return sent
+
+
+def close_and_wait(window, proc, timeout=10.0, resend=0.5):
+    """Asks the window to close and waits for its process to end.
+
+    Under Xvfb without a window manager a WM_DELETE_WINDOW message is now and then left unread
+    by Qt's event reader until some other event arrives (seen with a bare Qt window as often as
+    with this program), so the request is repeated every `resend` seconds. Returns the exit
+    status, the seconds from the last request to the end, and the number of requests sent.
+    """
+    end = time.perf_counter() + timeout
+    requests = 0
+    while True:
+        sent = request_close(window)
+        requests += 1
+        try:
+            code = proc.wait(timeout=resend)
+            return code, time.perf_counter() - sent, requests
+        except subprocess.TimeoutExpired:
+            if time.perf_counter() > end:
+                raise RuntimeError(f"still running {timeout} s after the close request")
