@@ -98,10 +98,8 @@ class FakeControls : public Controls {
   State buttons[5] = {{"&Solve", false}, {"&Auto Solve", false}, {"&Initialize", true},
                       {"&Speed", true}, {"&About", true}};
   bool timer_started = false;
-  int timer_starts = 0;
   std::int32_t interval = 500;
   bool closed = false;
-  int changes = 0;
   std::function<void(Button)> on_press;
 
   void SetCaption(Button b, std::string_view c) override { At(b).caption = std::string(c); }
@@ -113,13 +111,9 @@ class FakeControls : public Controls {
       on_press(b);
     }
   }
-  void StartTimer() override {
-    timer_started = true;
-    ++timer_starts;
-  }
+  void StartTimer() override { timer_started = true; }
   void SetTimerInterval(std::int32_t ms) override { interval = ms; }
   void CloseWindow() override { closed = true; }
-  void BoardChanged() override { ++changes; }
 
  private:
   State& At(Button b) { return buttons[int(b)]; }
@@ -131,10 +125,8 @@ class DirectDispatch : public EventDispatch {
  public:
   std::function<void()> step;
   bool keep_going = true;
-  int waits = 0;
 
   bool DispatchUntil(const std::function<bool()>& done) override {
-    ++waits;
     if (!keep_going) {
       return false;
     }
