@@ -39,11 +39,14 @@ QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const 
   return rect.intersected(image_.rect());
 }
 
+// The device pixel ratio is fixed when the image is first made, so that every drawing uses one
+// twip-to-pixel mapping and xor erasing stays exact even if the window later moves to a screen
+// with another ratio (the image is then scaled on screen).
 void DrawingArea::EnsureImage() {
-  const double ratio = devicePixelRatioF();
+  const double ratio = image_.isNull() ? devicePixelRatioF() : ratio_;
   const QSize logical(std::max(0, width() - 2 * kBorder), std::max(0, height() - 2 * kBorder));
   const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
-  if (!image_.isNull() && image_.size() == device && ratio == ratio_) {
+  if (!image_.isNull() && image_.size() == device) {
     return;
   }
   QImage fresh(device, QImage::Format_RGB32);
