@@ -1,12 +1,12 @@
 #include "app/DrawingArea.h"
 
+#include <qdrawutil.h>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
-#include <qdrawutil.h>
 
 namespace {
 
@@ -25,9 +25,13 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
 }
 
-double DrawingArea::Width() const { return double(width()) * kTwipsPerPixel; }
+double DrawingArea::Width() const {
+  return double(width()) * kTwipsPerPixel;
+}
 
-double DrawingArea::Height() const { return double(height()) * kTwipsPerPixel; }
+double DrawingArea::Height() const {
+  return double(height()) * kTwipsPerPixel;
+}
 
 int DrawingArea::DevicePixel(double twips) const {
   const double pixel = std::floor(twips * ratio_ / kTwipsPerPixel);
@@ -35,7 +39,8 @@ int DrawingArea::DevicePixel(double twips) const {
 }
 
 QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const {
-  const QRect rect(QPoint(DevicePixel(x1), DevicePixel(y1)), QPoint(DevicePixel(x2), DevicePixel(y2)));
+  const QRect rect(QPoint(DevicePixel(x1), DevicePixel(y1)),
+                   QPoint(DevicePixel(x2), DevicePixel(y2)));
   return rect.intersected(image_.rect());
 }
 
@@ -45,7 +50,8 @@ QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const 
 void DrawingArea::EnsureImage() {
   const double ratio = image_.isNull() ? devicePixelRatioF() : ratio_;
   const QSize logical(std::max(0, width() - 2 * kBorder), std::max(0, height() - 2 * kBorder));
-  const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
+  const QSize device(int(std::ceil(logical.width() * ratio)),
+                     int(std::ceil(logical.height() * ratio)));
   if (!image_.isNull() && image_.size() == device) {
     return;
   }

@@ -94,11 +94,17 @@ std::string MainWindow::Caption(Button button) const {
   return ButtonOf(button)->text().toStdString();
 }
 
-void MainWindow::SetEnabled(Button button, bool enabled) { ButtonOf(button)->setEnabled(enabled); }
+void MainWindow::SetEnabled(Button button, bool enabled) {
+  ButtonOf(button)->setEnabled(enabled);
+}
 
-bool MainWindow::IsEnabled(Button button) const { return ButtonOf(button)->isEnabled(); }
+bool MainWindow::IsEnabled(Button button) const {
+  return ButtonOf(button)->isEnabled();
+}
 
-void MainWindow::Press(Button button) { ButtonOf(button)->click(); }
+void MainWindow::Press(Button button) {
+  ButtonOf(button)->click();
+}
 
 // The timer ticks while it has been started and its interval is positive; QTimer itself would
 // treat 0 as "as often as possible", so interval 0 stops it until a positive interval comes.
@@ -118,7 +124,9 @@ void MainWindow::SetTimerInterval(std::int32_t milliseconds) {
   }
 }
 
-void MainWindow::CloseWindow() { close(); }
+void MainWindow::CloseWindow() {
+  close();
+}
 
 void MainWindow::BoardChanged() {
   const QString text = QString::fromStdString(DescribeBoard(state_));
@@ -137,7 +145,9 @@ bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
   return false;
 }
 
-void MainWindow::AboutClick() { dialogs_.ShowMessage(kAboutText, MessageIcon::None); }
+void MainWindow::AboutClick() {
+  dialogs_.ShowMessage(kAboutText, MessageIcon::None);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   closing_ = true;

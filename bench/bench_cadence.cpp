@@ -42,8 +42,12 @@ void AutomaticPlay(benchmark::State& bench, const char* delay) {
 }
 
 BENCHMARK_CAPTURE(AutomaticPlay, delay_0_05s, "0.05")
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(AutomaticPlay, delay_0_001s, "0.001")
-    ->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+    ->UseManualTime()
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

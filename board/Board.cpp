@@ -57,7 +57,9 @@ void Board::DrawTower(std::uint8_t which) {
   canvas_.Print(std::string(1, static_cast<char>(which + 64)));
 }
 
-void Board::ResetRings() { state_.rings.assign(1, Ring{}); }
+void Board::ResetRings() {
+  state_.rings.assign(1, Ring{});
+}
 
 void Board::AddRing(std::uint8_t whichpole) {
   GameState& s = state_;

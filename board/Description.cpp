@@ -5,7 +5,9 @@
 
 namespace {
 
-char PoleLetter(int pole) { return static_cast<char>('A' + pole - 1); }
+char PoleLetter(int pole) {
+  return static_cast<char>('A' + pole - 1);
+}
 
 bool MovePending(const GameState& s) {
   return s.IsRing(s.grabbed) && s.rings[s.grabbed].target != 0;
@@ -17,8 +19,9 @@ std::string DescribeBoard(const GameState& s) {
   std::string text;
   for (int pole = 1; pole <= 3; ++pole) {
     const Tower& tower = s.towers[pole];
-    std::vector<int> rings(tower.stack.begin() + 1,
-                           tower.stack.begin() + 1 + std::clamp<int>(tower.nrings, 0, Tower::kCapacity));
+    std::vector<int> rings(
+        tower.stack.begin() + 1,
+        tower.stack.begin() + 1 + std::clamp<int>(tower.nrings, 0, Tower::kCapacity));
     if (MovePending(s) && s.rings[s.grabbed].pole == pole) {
       rings.push_back(s.grabbed);
     }

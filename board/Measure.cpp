@@ -32,9 +32,13 @@ std::optional<Int> RoundTo(double value) {
 
 }  // namespace
 
-std::optional<std::int16_t> RoundToInt16(double value) { return RoundTo<std::int16_t>(value); }
+std::optional<std::int16_t> RoundToInt16(double value) {
+  return RoundTo<std::int16_t>(value);
+}
 
-std::optional<std::int32_t> RoundToInt32(double value) { return RoundTo<std::int32_t>(value); }
+std::optional<std::int32_t> RoundToInt32(double value) {
+  return RoundTo<std::int32_t>(value);
+}
 
 Measure ToMeasure(double value) {
   if (std::isnan(value)) {

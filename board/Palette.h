@@ -14,4 +14,6 @@ inline constexpr std::array<Rgb, 16> kPalette = {
 };
 
 // Palette entry `number`, taken modulo 16.
-constexpr Rgb PaletteColor(int number) { return kPalette[static_cast<unsigned>(number) % 16U]; }
+constexpr Rgb PaletteColor(int number) {
+  return kPalette[static_cast<unsigned>(number) % 16U];
+}

@@ -94,7 +94,9 @@ void Commands::AutoClick() {
   }
 }
 
-void Commands::TimerTick() { controls_.Press(Button::Solve); }
+void Commands::TimerTick() {
+  controls_.Press(Button::Solve);
+}
 
 void Commands::SpeedClick() {
   const std::optional<double> seconds = ReadNumber(dialogs_.AskText(kDelayPrompt, kDelayTitle));

@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c, int radix) {
   int value = -1;
@@ -122,8 +124,8 @@ std::optional<double> ReadNumber(std::string_view text) {
   }
 
   double value = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                            std::chars_format::general);
   (void)end;
   if (error == std::errc::result_out_of_range) {
     if (LeadingExponent(mantissa) + exponent > 0) {

@@ -13,8 +13,7 @@ void Solver::GrabRing(std::int16_t source) {
   tower.nrings = static_cast<std::int16_t>(k - 1);
 }
 
-void Solver::Solve(std::int16_t count, std::int16_t source, std::int16_t dest,
-                   std::int16_t spare) {
+void Solver::Solve(std::int16_t count, std::int16_t source, std::int16_t dest, std::int16_t spare) {
   if (abandoned_ || count < 1 || !GameState::IsPole(source) || !GameState::IsPole(dest) ||
       !GameState::IsPole(spare)) {
     return;

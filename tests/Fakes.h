@@ -95,8 +95,11 @@ class FakeControls : public Controls {
     std::string caption;
     bool enabled;
   };
-  State buttons[5] = {{"&Solve", false}, {"&Auto Solve", false}, {"&Initialize", true},
-                      {"&Speed", true}, {"&About", true}};
+  State buttons[5] = {{"&Solve", false},
+                      {"&Auto Solve", false},
+                      {"&Initialize", true},
+                      {"&Speed", true},
+                      {"&About", true}};
   bool timer_started = false;
   std::int32_t interval = 500;
   bool closed = false;

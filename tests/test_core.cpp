@@ -43,9 +43,9 @@ class TestCore : public QObject {
  private Q_SLOTS:
   // Half-way values go to the even neighbour; the range is checked after rounding.
   void roundingGoesToEvenAndIsRangeChecked() {
-    const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80},  {2017.5, 2018},
-                              {-2.5, -2},     {-3.5, -4},     {62.5, 62},  {187.5, 188},
-                              {0.5, 0},       {2.5000000000000004, 3}};
+    const double ties[][2] = {
+        {1614.5, 1614}, {6455.5, 6456}, {80.5, 80},   {2017.5, 2018}, {-2.5, -2},
+        {-3.5, -4},     {62.5, 62},     {187.5, 188}, {0.5, 0},       {2.5000000000000004, 3}};
     for (const auto& [value, expected] : ties) {
       QCOMPARE(RoundHalfEven(value), expected);
     }
@@ -65,16 +65,40 @@ class TestCore : public QObject {
   void readsTheLeadingNumber_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");  // infinity: refused as too large
-    const std::pair<const char*, double> rows[] = {
-        {"12abc", 12},       {"1,5", 1},           {"1.5E3", 1500},       {"1.5e3", 1500},
-        {"25E-1", 2.5},      {"7E", 7},            {"7E-x", 7},           {"&H10", 16},
-        {"&hff", 255},       {"&O17", 15},         {"&O78", 7},           {"&H", 0},
-        {"&X10", 0},         {".5", 0.5},          {"5.", 5},             {"", 0},
-        {" \t\n", 0},        {"five", 0},          {".", 0},              {"-", 0},
-        {"--3", 0},          {"5 rings", 5},       {"+4", 4},             {" 1 2 ", 12},
-        {"1\t.\n5", 1.5},    {"- 3", -3},          {"1 E 2", 100},        {"1\r2", 1},
-        {"1.2.3", 1.2},      {"1E-400", 0},        {"&HFFFFFFFF", 4294967295.0},
-        {"1E400", kInf},     {"-1E400", kInf},     {"1E99999999999999999999", kInf}};
+    const std::pair<const char*, double> rows[] = {{"12abc", 12},
+                                                   {"1,5", 1},
+                                                   {"1.5E3", 1500},
+                                                   {"1.5e3", 1500},
+                                                   {"25E-1", 2.5},
+                                                   {"7E", 7},
+                                                   {"7E-x", 7},
+                                                   {"&H10", 16},
+                                                   {"&hff", 255},
+                                                   {"&O17", 15},
+                                                   {"&O78", 7},
+                                                   {"&H", 0},
+                                                   {"&X10", 0},
+                                                   {".5", 0.5},
+                                                   {"5.", 5},
+                                                   {"", 0},
+                                                   {" \t\n", 0},
+                                                   {"five", 0},
+                                                   {".", 0},
+                                                   {"-", 0},
+                                                   {"--3", 0},
+                                                   {"5 rings", 5},
+                                                   {"+4", 4},
+                                                   {" 1 2 ", 12},
+                                                   {"1\t.\n5", 1.5},
+                                                   {"- 3", -3},
+                                                   {"1 E 2", 100},
+                                                   {"1\r2", 1},
+                                                   {"1.2.3", 1.2},
+                                                   {"1E-400", 0},
+                                                   {"&HFFFFFFFF", 4294967295.0},
+                                                   {"1E400", kInf},
+                                                   {"-1E400", kInf},
+                                                   {"1E99999999999999999999", kInf}};
     for (const auto& [text, expected] : rows) {
       QTest::newRow(text) << std::string(text) << expected;
     }
@@ -96,9 +120,9 @@ class TestCore : public QObject {
   void boardMatchesTheWorkedTables() {
     Fixture f(8);
     const GameState& s = f.state;
-    QCOMPARE(QList<int>({s.basewidth, s.polespan, s.basethick, s.polewidth, s.poleheight,
-                         s.ringheight}),
-             QList<int>({1614, 3276, 161, 80, 3115, 322}));
+    QCOMPARE(
+        QList<int>({s.basewidth, s.polespan, s.basethick, s.polewidth, s.poleheight, s.ringheight}),
+        QList<int>({1614, 3276, 161, 80, 3115, 322}));
 
     const int centres[] = {1614, 4035, 6456};
     const QRect bases[] = {QRect(QPoint(807, 3612), QPoint(2420, 3772)),
@@ -120,7 +144,7 @@ class TestCore : public QObject {
 
     const int widths[] = {1453, 1291, 1130, 968, 807, 646, 484, 323};
     const int colours[] = {3, 4, 5, 2, 3, 4, 5, 2};
-    const int lefts[][3] = {{888, 3308, 5730}, {968, 3390, 5810}, {1049, 3470, 5891},
+    const int lefts[][3] = {{888, 3308, 5730},  {968, 3390, 5810},  {1049, 3470, 5891},
                             {1130, 3551, 5972}, {1210, 3632, 6052}, {1291, 3712, 6133},
                             {1372, 3793, 6214}, {1452, 3874, 6294}};
     const int tops[] = {3291, 2969, 2647, 2325, 2003, 1681, 1359, 1037};

@@ -37,8 +37,8 @@ class TestGame : public QObject {
     QTest::addColumn<int>("rings");  // 0: the window is closed
     QTest::newRow("8") << QStringList{"8"} << 0 << 8;
     QTest::newRow("9 then 4") << QStringList{"9", "4"} << 1 << 4;
-    QTest::newRow("out of 16 bits") << QStringList{"1E10", "-40000", "&HFFFFFFFF", "1E400", "2"}
-                                    << 4 << 2;
+    QTest::newRow("out of 16 bits")
+        << QStringList{"1E10", "-40000", "&HFFFFFFFF", "1E400", "2"} << 4 << 2;
     QTest::newRow("ties to even") << QStringList{"-1", "8.6", "8.5"} << 2 << 8;
     QTest::newRow("3.5 is 4") << QStringList{"3.5"} << 0 << 4;
     QTest::newRow("0 closes") << QStringList{"0"} << 0 << 0;
@@ -78,9 +78,9 @@ class TestGame : public QObject {
       QVERIFY(legal && drawn);
       QCOMPARE(int(g.moves.size()), expected);
       QCOMPARE(int(g.state.towers[3].nrings), n);
-      QCOMPARE(g.dialogs.Messages(), std::vector<std::string>{"Solution complete in " +
-                                                               std::to_string(expected) +
-                                                               " iterations."});
+      QCOMPARE(g.dialogs.Messages(),
+               std::vector<std::string>{"Solution complete in " + std::to_string(expected) +
+                                        " iterations."});
       QVERIFY(g.dialogs.shown.back().icon == MessageIcon::Information);
       QVERIFY(!g.state.solving && !g.controls.IsEnabled(Button::Solve));
 
@@ -198,8 +198,7 @@ class TestGame : public QObject {
     QCOMPARE(g.dialogs.shown.at(0).text, std::string(Commands::kDelayPrompt));
     QCOMPARE(g.dialogs.shown.at(0).title, std::string("Time Delay"));
     QCOMPARE(g.controls.interval, interval);
-    QCOMPARE(g.dialogs.Messages(),
-             std::vector<std::string>(refused ? 1 : 0, "Invalid time delay"));
+    QCOMPARE(g.dialogs.Messages(), std::vector<std::string>(refused ? 1 : 0, "Invalid time delay"));
     QVERIFY(!g.controls.timer_started);
   }
 };

@@ -8,7 +8,9 @@
 
 namespace {
 
-int Dev(int twips) { return twips * 2 / 15; }
+int Dev(int twips) {
+  return twips * 2 / 15;
+}
 
 }  // namespace
 

@@ -44,9 +44,9 @@ class TestSolution : public QObject {
       target = s.w.State().rings[3].target;
       s.w.close();
     });
-    QCOMPARE(s.dialogs.Messages(), std::vector<std::string>{
-                                       "This program was made by Tandrovek.\r\n"
-                                       "Send your comments to tandrovek@example.com"});
+    QCOMPARE(s.dialogs.Messages(),
+             std::vector<std::string>{"This program was made by Tandrovek.\r\n"
+                                      "Send your comments to tandrovek@example.com"});
     QVERIFY(s.dialogs.shown.back().icon == MessageIcon::None);
     QCOMPARE(target, 3);
     QCOMPARE(int(s.w.State().rings[3].target), 3);
@@ -83,7 +83,8 @@ class TestSolution : public QObject {
     s.Solve(next);
     QCOMPARE(presses, 255);
     QCOMPARE(int(s.w.State().towers[3].nrings), 8);
-    QCOMPARE(s.dialogs.Messages(), std::vector<std::string>{"Solution complete in 255 iterations."});
+    QCOMPARE(s.dialogs.Messages(),
+             std::vector<std::string>{"Solution complete in 255 iterations."});
   }
 
   // Speed alone starts nothing; Auto Solve plays to the end; ticks during the completion message
@@ -143,9 +144,8 @@ class TestSolution : public QObject {
       dialogs.answers = {"0"};
       MainWindow w(dialogs);
       w.show();
-      QTimer::singleShot(0, &w, [&] {
-        byInitialize ? w.ButtonOf(Button::Initialize)->click() : void(w.close());
-      });
+      QTimer::singleShot(
+          0, &w, [&] { byInitialize ? w.ButtonOf(Button::Initialize)->click() : void(w.close()); });
       QCOMPARE(QCoreApplication::exec(), 0);
       QVERIFY(w.Closing() && !w.isVisible());
       QVERIFY(dialogs.Messages().empty());

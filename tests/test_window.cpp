@@ -46,8 +46,10 @@ class TestWindow : public QObject {
       const char* caption;
       int left;  // twips
       bool enabled;
-    } rows[] = {{"cmdSolve", "&Solve", 120, false},       {"cmdAuto", "&Auto Solve", 1800, false},
-                {"cmdInitialize", "&Initialize", 3480, true}, {"Command1", "&Speed", 5160, true},
+    } rows[] = {{"cmdSolve", "&Solve", 120, false},
+                {"cmdAuto", "&Auto Solve", 1800, false},
+                {"cmdInitialize", "&Initialize", 3480, true},
+                {"Command1", "&Speed", 5160, true},
                 {"cmdDone", "&About", 6840, true}};
     for (const auto& row : rows) {
       auto* b = w.findChild<QPushButton*>(row.name);
@@ -68,8 +70,8 @@ class TestWindow : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTRY_VERIFY(!w.windowIcon().isNull());
     QCOMPARE(QApplication::focusWidget(), w.Pic());
-    for (Button b : {Button::Solve, Button::Initialize, Button::About, Button::Auto,
-                     Button::Speed}) {
+    for (Button b :
+         {Button::Solve, Button::Initialize, Button::About, Button::Auto, Button::Speed}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), w.ButtonOf(b));
     }
@@ -92,13 +94,16 @@ class TestWindow : public QObject {
         QRgb expected = kWhite;
         int letter = -1;
         for (int i = 0; i < 3; ++i) {
-          expected = poles[i].contains(x, y) ? 0xFF000000 : bases[i].contains(x, y) ? 0xFF808000 : expected;
+          expected = poles[i].contains(x, y)   ? 0xFF000000
+                     : bases[i].contains(x, y) ? 0xFF808000
+                                               : expected;
           letter = LetterBox(*w.Pic(), i).contains(x, y) ? i : letter;
         }
         if (letter >= 0) {
           ink[letter] += qGray(image.pixel(x, y)) < 128;
         } else if (image.pixel(x, y) != expected) {
-          QFAIL(qPrintable(QString("pixel %1,%2 is %3").arg(x).arg(y).arg(image.pixel(x, y), 0, 16)));
+          QFAIL(
+              qPrintable(QString("pixel %1,%2 is %3").arg(x).arg(y).arg(image.pixel(x, y), 0, 16)));
         }
       }
     }
@@ -214,11 +219,12 @@ class TestWindow : public QObject {
     };
     QTimer::singleShot(0, &w, next);
     w.ButtonOf(Button::Solve)->click();
-    QCOMPARE(seen, QStringList({
-        "A: rings 1, 2, 3. B: empty. C: empty. Move 0 of 7; next: ring 3 from A to C.",
-        "A: rings 1, 2. B: empty. C: ring 3. Move 1 of 7; next: ring 2 from A to B.",
-        "A: ring 1. B: ring 2. C: ring 3. Move 2 of 7; next: ring 3 from C to B.",
-    }));
+    QCOMPARE(seen,
+             QStringList({
+                 "A: rings 1, 2, 3. B: empty. C: empty. Move 0 of 7; next: ring 3 from A to C.",
+                 "A: rings 1, 2. B: empty. C: ring 3. Move 1 of 7; next: ring 2 from A to B.",
+                 "A: ring 1. B: ring 2. C: ring 3. Move 2 of 7; next: ring 3 from C to B.",
+             }));
     QCOMPARE(text(w.ButtonOf(Button::Solve), QAccessible::Name), QString("Next"));
     QCOMPARE(w.Pic()->toolTip(), text(w.Pic(), QAccessible::Description));
   }
