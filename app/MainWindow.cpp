@@ -12,8 +12,16 @@
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
   setObjectName("frmMain");
   setWindowTitle(kTitle);
-  // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up.
-  QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(":/com.example.Hanoi.png")); });
+  // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up. Each
+  // size is drawn for its own pixel grid, so title bar and task switcher each get a sharp one.
+  QTimer::singleShot(0, this, [this] {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+      icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/com.example.Hanoi.png").arg(size),
+                   QSize(size, size));
+    }
+    setWindowIcon(icon);
+  });
   setFixedSize(kClientWidth, kClientHeight);
 
   // Pic: 150, 180, 8070 x 4095 twips.
