@@ -23,6 +23,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
     setWindowIcon(icon);
   });
   setFixedSize(kClientWidth, kClientHeight);
+  // A fixed-size window: no maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
 
   // Pic: 150, 180, 8070 x 4095 twips.
   pic_->setObjectName("Pic");
@@ -48,20 +52,12 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
     button->installEventFilter(this);
   }
 
-  connect(cmd_solve_, &QPushButton::clicked, this, [this] {
-    if (!closing_) {
-      commands_.SolveClick();
-    }
-  });
+  connect(cmd_solve_, &QPushButton::clicked, this, [this] { commands_.SolveClick(); });
   connect(cmd_auto_, &QPushButton::clicked, this, [this] { commands_.AutoClick(); });
   connect(cmd_initialize_, &QPushButton::clicked, this, [this] { commands_.InitializeClick(); });
   connect(command1_, &QPushButton::clicked, this, [this] { commands_.SpeedClick(); });
-  connect(cmd_done_, &QPushButton::clicked, this, [this] { AboutClick(); });
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    if (!closing_) {
-      commands_.TimerTick();
-    }
-  });
+  connect(cmd_done_, &QPushButton::clicked, this, [this] { commands_.AboutClick(); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { commands_.TimerTick(); });
 
   // Window load.
   board_.InitGraphics();
@@ -102,16 +98,23 @@ std::string MainWindow::Caption(Button button) const {
   return ButtonOf(button)->text().toStdString();
 }
 
+// A button that loses the keyboard focus by being disabled hands it to what the user needs next:
+// Initialize to Solve, the last Next to the board, which then describes the solved puzzle.
 void MainWindow::SetEnabled(Button button, bool enabled) {
-  ButtonOf(button)->setEnabled(enabled);
+  QPushButton* target = ButtonOf(button);
+  const bool focused = focusWidget() == target;
+  target->setEnabled(enabled);
+  if (focused && !enabled) {
+    QWidget* next = pic_;
+    if (button == Button::Initialize && cmd_solve_->isEnabled()) {
+      next = cmd_solve_;
+    }
+    next->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 bool MainWindow::IsEnabled(Button button) const {
   return ButtonOf(button)->isEnabled();
-}
-
-void MainWindow::Press(Button button) {
-  ButtonOf(button)->click();
 }
 
 // The timer ticks while it has been started and its interval is positive; QTimer itself would
@@ -133,7 +136,9 @@ void MainWindow::SetTimerInterval(std::int32_t milliseconds) {
 }
 
 void MainWindow::CloseWindow() {
-  close();
+  if (!closing_) {
+    close();
+  }
 }
 
 void MainWindow::BoardChanged() {
@@ -151,10 +156,6 @@ bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
   return false;
-}
-
-void MainWindow::AboutClick() {
-  dialogs_.ShowMessage(kAboutText, MessageIcon::None);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -187,9 +188,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-// Two captions share an access key: S (Solve, Speed) and A (Auto Solve, About). The leftmost
-// enabled button of those sharing the key answers it, so Alt+S is Solve until the button reads
-// Next (Alt+N), and Alt+A is Auto Solve while it is enabled.
+// Access keys click their button at once: Qt's own delayed click would fire from a timer, inside
+// whatever box another click had opened meanwhile. Two captions share a key: S (Solve, Speed) and
+// A (Auto Solve, About); the leftmost enabled button of those sharing it answers, so Alt+S is
+// Solve until the button reads Next (Alt+N), and Alt+A is Auto Solve while it is enabled.
 QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
   const QKeySequence key = QKeySequence::mnemonic(pressed->text());
   QPushButton* chosen = nullptr;
@@ -203,9 +205,9 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+  if (event->type() == QEvent::Shortcut) {
     if (QPushButton* target = AccessKeyTarget(static_cast<QPushButton*>(watched))) {
-      target->animateClick();
+      target->click();
     }
     return true;
   }

@@ -21,8 +21,6 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
 
  public:
   static constexpr const char* kTitle = "Tower of Hanoi by Tandrovek";
-  static constexpr const char* kAboutText =
-      "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
   static constexpr int kClientWidth = 564;   // 8460 twips
   static constexpr int kClientHeight = 341;  // 5115 twips
 
@@ -34,10 +32,10 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   std::string Caption(Button button) const override;
   void SetEnabled(Button button, bool enabled) override;
   bool IsEnabled(Button button) const override;
-  void Press(Button button) override;
   void StartTimer() override;
   void SetTimerInterval(std::int32_t milliseconds) override;
   void CloseWindow() override;
+  bool Closing() const override { return closing_; }
   // Refreshes the drawing area's accessible description and tooltip from the board.
   void BoardChanged() override;
 
@@ -49,7 +47,6 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   DrawingArea* Pic() const { return pic_; }
   QPushButton* ButtonOf(Button button) const;
   QTimer& Timer1() { return timer1_; }
-  bool Closing() const { return closing_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -58,7 +55,6 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
 
  private:
   QPushButton* MakeButton(const char* name, const char* caption, int left);
-  void AboutClick();
   QPushButton* AccessKeyTarget(const QPushButton* pressed) const;
 
   GameState state_;

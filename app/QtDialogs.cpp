@@ -1,7 +1,14 @@
 #include "app/QtDialogs.h"
 
+#include <QApplication>
+#include <QEventLoop>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <memory>
 
 namespace {
 
@@ -11,22 +18,116 @@ QString ToQString(std::string_view text) {
   return result;
 }
 
+// Room for the title and the window manager's buttons beside it: a box as narrow as its shortest
+// message ("Invalid time delay") would show its title cut short.
+int MinimumBoxWidth(const QWidget& box) {
+  return QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 3 / 2 + 100;
+}
+
 }  // namespace
 
 void QtDialogs::ShowMessage(std::string_view text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                   kAppTitle, ToQString(text), QMessageBox::Ok, parent_);
-  box.exec();
+  // The message box sizes itself to its layout's minimum width: a row of that width below the rest.
+  auto* grid = static_cast<QGridLayout*>(box.layout());
+  grid->addItem(new QSpacerItem(MinimumBoxWidth(box), 0), grid->rowCount(), 0, 1,
+                grid->columnCount());
+  Run(box);
 }
 
 std::string QtDialogs::AskText(std::string_view prompt, std::string_view title) {
-  QInputDialog dialog(parent_);
-  dialog.setInputMode(QInputDialog::TextInput);
-  dialog.setWindowTitle(title.empty() ? QString(kAppTitle) : ToQString(title));
-  dialog.setLabelText(ToQString(prompt));
-  dialog.setTextValue(QString());
-  if (dialog.exec() != QDialog::Accepted) {
+  QInputDialog box(parent_);
+  box.setInputMode(QInputDialog::TextInput);
+  box.setWindowTitle(title.empty() ? QString(kAppTitle) : ToQString(title));
+  box.setLabelText(ToQString(prompt));
+  box.setTextValue(QString());
+  box.setMinimumWidth(MinimumBoxWidth(box));
+  if (Run(box) != QDialog::Accepted) {
     return {};
   }
-  return dialog.textValue().toStdString();
+  return box.textValue().toStdString();
+}
+
+int QtDialogs::Run(QDialog& box) {
+  const QPointer<QDialog> outer = open_;
+  const bool outer_had_focus = open_had_focus_;
+  open_ = &box;
+  open_had_focus_ = false;
+  if (!outer) {
+    qApp->installEventFilter(this);
+  }
+  QEventLoop loop;
+  connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
+  box.setWindowModality(Qt::NonModal);
+  box.show();
+  box.activateWindow();
+  loop.exec();
+  box.hide();
+  open_ = outer;
+  open_had_focus_ = outer_had_focus;
+  if (!outer) {
+    qApp->removeEventFilter(this);
+  } else {
+    outer->activateWindow();
+  }
+  return box.result();
+}
+
+bool QtDialogs::InMainWindow(QObject* object) const {
+  const QWidget* main = parent_ ? parent_->window() : nullptr;
+  if (!main) {
+    return false;
+  }
+  if (object->isWidgetType()) {
+    return static_cast<QWidget*>(object)->window() == main;
+  }
+  return object == main->windowHandle();
+}
+
+bool QtDialogs::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == open_ && event->type() == QEvent::WindowActivate) {
+    open_had_focus_ = true;
+  }
+  if (!open_ || !InMainWindow(watched)) {
+    return false;
+  }
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      if (!open_had_focus_) {
+        return true;
+      }
+      QWidget* target = open_->focusWidget() ? open_->focusWidget() : open_.data();
+      const std::unique_ptr<QEvent> copy(event->clone());
+      QCoreApplication::sendEvent(target, copy.get());
+      return true;
+    }
+    case QEvent::ShortcutOverride:
+      event->accept();  // no access key of the main window fires; the key comes as a KeyPress
+      return true;
+    case QEvent::WindowActivate:
+      if (watched == parent_->window()) {
+        QTimer::singleShot(0, open_.data(), [box = open_] {
+          if (box && box->isVisible()) {
+            box->raise();
+            box->activateWindow();
+          }
+        });
+      }
+      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::Shortcut:
+      return true;
+    default:
+      return false;
+  }
 }

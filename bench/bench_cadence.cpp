@@ -23,7 +23,7 @@ void AutomaticPlay(benchmark::State& bench, const char* delay) {
     window.show();
     QElapsedTimer clock;
     double seconds = 0;
-    dialogs.on_message = [&] { seconds = clock.nsecsElapsed() / 1e9; };
+    dialogs.during = [&] { seconds = clock.nsecsElapsed() / 1e9; };
     QTimer::singleShot(0, &window, [&] {
       clock.start();
       window.ButtonOf(Button::Auto)->click();

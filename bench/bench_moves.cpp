@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Game.h"
+#include "Fakes.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void WholeSolution(benchmark::State& bench) {
     bench.PauseTiming();
     auto game = std::make_unique<Game>(std::vector<std::string>{"8"});
     bench.ResumeTiming();
-    game->controls.Press(Button::Solve);
+    game->commands.SolveClick();
     if (game->state.moves != 255) {
       bench.SkipWithError("solution did not take 255 moves");
     }

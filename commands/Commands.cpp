@@ -15,19 +15,50 @@ std::optional<std::int16_t> ReadInt16(std::string_view text) {
 
 }  // namespace
 
+std::optional<std::string> Commands::Ask(std::string_view prompt, std::string_view title) {
+  if (controls_.Closing()) {
+    return std::nullopt;
+  }
+  ++boxes_;
+  std::string answer = dialogs_.AskText(prompt, title);
+  --boxes_;
+  if (controls_.Closing()) {
+    return std::nullopt;
+  }
+  return answer;
+}
+
+bool Commands::Tell(std::string_view text, MessageIcon icon) {
+  if (controls_.Closing()) {
+    return false;
+  }
+  ++boxes_;
+  dialogs_.ShowMessage(text, icon);
+  --boxes_;
+  return !controls_.Closing();
+}
+
 void Commands::InitializeClick() {
+  if (Refused() || !controls_.IsEnabled(Button::Initialize)) {
+    return;
+  }
   board_.ResetRings();
   state_.solving = false;
 
   std::int16_t count = 0;
   for (;;) {
-    const std::optional<std::int16_t> answer =
-        ReadInt16(dialogs_.AskText(kRingsPrompt, std::string_view()));
+    const std::optional<std::string> text = Ask(kRingsPrompt, std::string_view());
+    if (!text) {
+      return;
+    }
+    const std::optional<std::int16_t> answer = ReadInt16(*text);
     if (answer && *answer >= 0 && *answer <= kMaxRings) {
       count = *answer;
       break;
     }
-    dialogs_.ShowMessage(kInvalidRings, MessageIcon::None);
+    if (!Tell(kInvalidRings, MessageIcon::None)) {
+      return;
+    }
   }
   state_.numrings = count;
   if (count == 0) {
@@ -45,7 +76,7 @@ void Commands::InitializeClick() {
 }
 
 void Commands::SolveClick() {
-  if (!controls_.IsEnabled(Button::Solve)) {
+  if (Refused() || !controls_.IsEnabled(Button::Solve)) {
     return;
   }
   if (state_.solving) {
@@ -81,31 +112,48 @@ void Commands::PerformPendingMove() {
   const auto on_dest = std::count_if(s.rings.begin() + 1, s.rings.begin() + last,
                                      [](const Ring& r) { return r.pole == 3; });
   if (on_dest == s.numrings) {
-    dialogs_.ShowMessage("Solution complete in " + std::to_string(s.moves) + " iterations.",
-                         MessageIcon::Information);
+    if (!Tell("Solution complete in " + std::to_string(s.moves) + " iterations.",
+              MessageIcon::Information)) {
+      return;
+    }
     controls_.SetEnabled(Button::Solve, false);
     controls_.BoardChanged();
   }
 }
 
 void Commands::AutoClick() {
-  if (controls_.Caption(Button::Solve) == kNextCaption) {
+  if (!Refused() && controls_.Caption(Button::Solve) == kNextCaption) {
     controls_.StartTimer();
   }
 }
 
 void Commands::TimerTick() {
-  controls_.Press(Button::Solve);
+  if (!controls_.Closing() && state_.solving && controls_.IsEnabled(Button::Solve)) {
+    PerformPendingMove();
+  }
 }
 
 void Commands::SpeedClick() {
-  const std::optional<double> seconds = ReadNumber(dialogs_.AskText(kDelayPrompt, kDelayTitle));
+  if (Refused()) {
+    return;
+  }
+  const std::optional<std::string> text = Ask(kDelayPrompt, kDelayTitle);
+  if (!text) {
+    return;
+  }
+  const std::optional<double> seconds = ReadNumber(*text);
   const std::optional<std::int32_t> interval =
       seconds ? RoundToInt32(*seconds * 1000) : std::nullopt;
   if (!interval || *interval < 0) {
-    dialogs_.ShowMessage(kInvalidDelay, MessageIcon::None);
+    Tell(kInvalidDelay, MessageIcon::None);
     return;
   }
   state_.speed = *seconds;
   controls_.SetTimerInterval(*interval);
+}
+
+void Commands::AboutClick() {
+  if (!Refused()) {
+    Tell(kAboutText, MessageIcon::None);
+  }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "board/Board.h"
@@ -10,6 +12,11 @@
 #include "solver/Solver.h"
 
 // The click and tick handlers of the window, over the one GameState.
+//
+// No command runs inside another: while one of the program's boxes is open, and once the window
+// is closing, a click (however it arrives: mouse, access key, Enter, Space, or raised from code)
+// does nothing. Only the timer's tick goes on during a box, and it performs at most the one
+// pending move. Once the window is closing no box opens and no handler goes on after its box.
 class Commands {
  public:
   static constexpr std::string_view kRingsPrompt = "Number of rings to begin with (1-8)";
@@ -18,15 +25,18 @@ class Commands {
       "Enter time in seconds for the delay in moves during the demo. For Eg: 1.65";
   static constexpr std::string_view kDelayTitle = "Time Delay";
   static constexpr std::string_view kInvalidDelay = "Invalid time delay";
+  static constexpr std::string_view kAboutText =
+      "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
   static constexpr std::string_view kNextCaption = "&Next";
   static constexpr std::int16_t kMaxRings = 8;
 
   Commands(GameState& state, Board& board, Solver& solver, Controls& controls, Dialogs& dialogs)
       : state_(state), board_(board), solver_(solver), controls_(controls), dialogs_(dialogs) {}
 
-  // Initialize: asks for the ring count until it is 0 to 8 ("Invalid number of rings" otherwise,
-  // including counts beyond the 16-bit range). 0, an empty answer or Cancel closes the window;
-  // 1 to 8 stacks that many rings on pole A, enables Solve and disables Initialize.
+  // Initialize, once per run: asks for the ring count until it is 0 to 8 ("Invalid number of
+  // rings" otherwise, including counts beyond the 16-bit range). 0, an empty answer or Cancel
+  // closes the window; 1 to 8 stacks that many rings on pole A, enables Solve and disables
+  // Initialize. A click on the disabled button does nothing.
   void InitializeClick();
 
   // Solve/Next. The first press relabels the button "&Next", enables Auto Solve and runs the
@@ -38,7 +48,8 @@ class Commands {
 
   // Auto Solve: starts the timer when the Solve button reads "&Next".
   void AutoClick();
-  // A timer tick presses Solve/Next from code.
+  // A timer tick is a press of Next: it performs the pending move, if any, even while a box is
+  // open. It never starts a solution.
   void TimerTick();
 
   // Speed: asks for the delay in seconds and sets the timer interval to round(delay x 1000) ms,
@@ -47,7 +58,18 @@ class Commands {
   // and leaves the interval and `speed` as they were.
   void SpeedClick();
 
+  // About: names the author.
+  void AboutClick();
+
+  // True while one of the program's boxes is open.
+  bool BoxOpen() const { return boxes_ > 0; }
+
  private:
+  bool Refused() const { return boxes_ > 0 || controls_.Closing(); }
+  // The boxes, counted while open. Empty (or false) when the window is closing, before or while
+  // the box is open: the handler then stops.
+  std::optional<std::string> Ask(std::string_view prompt, std::string_view title);
+  bool Tell(std::string_view text, MessageIcon icon);
   void PerformPendingMove();
 
   GameState& state_;
@@ -55,4 +77,5 @@ class Commands {
   Solver& solver_;
   Controls& controls_;
   Dialogs& dialogs_;
+  int boxes_ = 0;
 };

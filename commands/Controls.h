@@ -17,9 +17,6 @@ class Controls {
   virtual std::string Caption(Button button) const = 0;
   virtual void SetEnabled(Button button, bool enabled) = 0;
   virtual bool IsEnabled(Button button) const = 0;
-  // Raises the button's click action from code, exactly like a user's click. Does nothing while
-  // the button is disabled.
-  virtual void Press(Button button) = 0;
 
   // Starts the timer (again, if it already runs).
   virtual void StartTimer() = 0;
@@ -28,6 +25,9 @@ class Controls {
 
   // Closes the window, which ends the program.
   virtual void CloseWindow() = 0;
+  // True from the moment the window is asked to close (by the user, the window manager or
+  // CloseWindow) until the program has ended.
+  virtual bool Closing() const = 0;
 
   // Called after every change of the board or of the solution's progress.
   virtual void BoardChanged() {}

@@ -1,143 +1,100 @@
 #pragma once
 
+// The one fixture of the tests and benchmarks: the commands over the real drawing area, with the
+// buttons, the timer and the boxes as plain values and the solver's wait without an event loop.
+// Needs a QApplication.
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "board/Canvas.h"
-#include "commands/Controls.h"
-#include "commands/Dialogs.h"
-#include "solver/EventDispatch.h"
+#include "app/DrawingArea.h"
+#include "board/Board.h"
+#include "commands/Commands.h"
+#include "solver/Solver.h"
 
-// A canvas that remembers every call, with a fixed text extent.
-class RecordingCanvas : public Canvas {
- public:
-  struct Fill {
-    double x1, y1, x2, y2;
-    Rgb color;
-    DrawMode mode;
-  };
-  struct Text {
-    double x, y;
-    std::string text;
-  };
-
-  double width = 8070;
-  double height = 4095;
-  double text_width = 105;   // twips of "a"
-  double text_height = 195;  // twips of a line
-  std::vector<Fill> fills;
-  std::vector<Text> texts;
-  DrawMode mode = DrawMode::Copy;
-
-  double Width() const override { return width; }
-  double Height() const override { return height; }
-  void FillRect(double x1, double y1, double x2, double y2, Rgb color) override {
-    fills.push_back({x1, y1, x2, y2, color, mode});
-  }
-  void SetDrawMode(DrawMode m) override { mode = m; }
-  double TextWidth(std::string_view) const override { return text_width; }
-  double TextHeight(std::string_view) const override { return text_height; }
-  void SetCurrentX(double x) override { x_ = x; }
-  void SetCurrentY(double y) override { y_ = y; }
-  void Print(std::string_view text) override { texts.push_back({x_, y_, std::string(text)}); }
-
- private:
-  double x_ = 0, y_ = 0;
-};
-
-// Answers input boxes from a script and records every box shown. An exhausted script answers
-// as Cancel does.
-class ScriptedDialogs : public Dialogs {
- public:
-  struct Shown {
-    std::string text;  // the message, or the prompt of a question
+// Answers questions from a script (Cancel, "", once it has run out) and records every box.
+// `during` runs while each box is open.
+struct ScriptedDialogs : Dialogs {
+  struct Box {
+    std::string text;  // the message, or the question's prompt
     std::string title;
-    MessageIcon icon = MessageIcon::None;
-    bool question = false;
+    MessageIcon icon;
   };
-
   std::deque<std::string> answers;
-  std::vector<Shown> shown;
-  std::function<void()> on_message;  // runs while a message is "open"
+  std::vector<Box> shown;
+  std::function<void()> during;
 
   void ShowMessage(std::string_view text, MessageIcon icon) override {
-    shown.push_back({std::string(text), {}, icon, false});
-    if (on_message) {
-      on_message();
-    }
+    Open({std::string(text), "", icon});
   }
   std::string AskText(std::string_view prompt, std::string_view title) override {
-    shown.push_back({std::string(prompt), std::string(title), MessageIcon::None, true});
-    if (answers.empty()) {
-      return {};
+    std::string answer = answers.empty() ? "" : answers.front();
+    if (!answers.empty()) {
+      answers.pop_front();
     }
-    std::string answer = answers.front();
-    answers.pop_front();
+    Open({std::string(prompt), std::string(title), MessageIcon::None});
     return answer;
   }
-  std::vector<std::string> Messages() const {
-    std::vector<std::string> result;
-    for (const Shown& s : shown) {
-      if (!s.question) {
-        result.push_back(s.text);
-      }
+  void Open(Box box) {
+    shown.push_back(std::move(box));
+    if (during) {
+      during();
     }
-    return result;
   }
 };
 
-// Buttons and timer as plain values; Press calls `on_press` for an enabled button.
-class FakeControls : public Controls {
- public:
-  struct State {
-    std::string caption;
-    bool enabled;
-  };
-  State buttons[5] = {{"&Solve", false},
-                      {"&Auto Solve", false},
-                      {"&Initialize", true},
-                      {"&Speed", true},
-                      {"&About", true}};
+struct FakeControls : Controls {
+  std::string captions[5] = {"&Solve", "&Auto Solve", "&Initialize", "&Speed", "&About"};
+  bool enabled[5] = {false, false, true, true, true};
   bool timer_started = false;
-  std::int32_t interval = 500;
   bool closed = false;
-  std::function<void(Button)> on_press;
+  std::int32_t interval = 500;
 
-  void SetCaption(Button b, std::string_view c) override { At(b).caption = std::string(c); }
-  std::string Caption(Button b) const override { return buttons[int(b)].caption; }
-  void SetEnabled(Button b, bool e) override { At(b).enabled = e; }
-  bool IsEnabled(Button b) const override { return buttons[int(b)].enabled; }
-  void Press(Button b) override {
-    if (IsEnabled(b) && on_press) {
-      on_press(b);
-    }
-  }
+  void SetCaption(Button b, std::string_view c) override { captions[int(b)] = c; }
+  std::string Caption(Button b) const override { return captions[int(b)]; }
+  void SetEnabled(Button b, bool e) override { enabled[int(b)] = e; }
+  bool IsEnabled(Button b) const override { return enabled[int(b)]; }
   void StartTimer() override { timer_started = true; }
   void SetTimerInterval(std::int32_t ms) override { interval = ms; }
   void CloseWindow() override { closed = true; }
-
- private:
-  State& At(Button b) { return buttons[int(b)]; }
+  bool Closing() const override { return closed; }
 };
 
-// The solver's wait without an event loop: each wait runs `step` (typically one Next press)
-// and reports whether the move was performed. `keep_going` false abandons the solution.
-class DirectDispatch : public EventDispatch {
- public:
-  std::function<void()> step;
-  bool keep_going = true;
+// Each wait of the solver runs `step` (one Next unless a test says otherwise) until the move is
+// performed; closing the controls abandons the solution.
+struct Game : EventDispatch {
+  GameState state;
+  DrawingArea pic;
+  Board board{state, pic};
+  FakeControls controls;
+  ScriptedDialogs dialogs;
+  Solver solver{state, *this};
+  Commands commands{state, board, solver, controls, dialogs};
+  std::function<void()> step = [this] { commands.SolveClick(); };
 
+  explicit Game(std::vector<std::string> answers = {}) {
+    pic.resize(538, 273);
+    board.InitGraphics();
+    for (std::uint8_t t = 1; t <= 3; ++t) {
+      board.DrawTower(t);
+    }
+    dialogs.answers.assign(answers.begin(), answers.end());
+    if (!answers.empty()) {
+      commands.InitializeClick();
+    }
+  }
   bool DispatchUntil(const std::function<bool()>& done) override {
-    if (!keep_going) {
-      return false;
+    for (int guard = 0; guard < 4 && !done() && !controls.closed; ++guard) {
+      step();
     }
-    for (int guard = 0; guard < 4 && !done(); ++guard) {
-      if (step) {
-        step();
-      }
+    return done() && !controls.closed;
+  }
+  std::vector<std::string> Boxes() const {
+    std::vector<std::string> texts;
+    for (const auto& box : dialogs.shown) {
+      texts.push_back(box.text);
     }
-    return done();
+    return texts;
   }
 };

@@ -1,28 +1,58 @@
-// The commands driving whole games on the real drawing area, no event loop involved.
+// Whole games on the real drawing area, compared at every step with the worked tables, and the
+// commands' answers to what the user types, to boxes, to ticks and to closing.
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <QTest>
+#include <cmath>
 
-#include "Game.h"
+#include "Fakes.h"
 
 namespace {
 
-// The board drawn afresh from the records: towers, then each stack bottom to top. A ring left
-// behind, drawn twice or missing on the real image shows up as a difference.
-QImage FreshDrawing(const GameState& records) {
-  Game fresh;
-  fresh.state.rings = records.rings;
-  for (int t = 1; t <= 3; ++t) {
-    for (int slot = 1; slot <= records.towers[t].nrings; ++slot) {
-      const std::int16_t ring = records.towers[t].stack[slot];
-      fresh.state.rings[ring].pole = std::int16_t(t);
-      fresh.board.PutRing(ring);
+// The worked tables at 8070 x 4095 twips: bases and poles by tower, rings by number.
+constexpr int kBaseLefts[] = {807, 3228, 5649};   // 1614 wide, rows 3612 to 3772
+constexpr int kPoleLefts[] = {1574, 3995, 6416};  // 80 wide, rows 498 to 3612
+constexpr int kWidths[] = {1453, 1291, 1130, 968, 807, 646, 484, 323};
+constexpr int kColours[] = {3, 4, 5, 2, 3, 4, 5, 2};
+constexpr int kLefts[][3] = {{888, 3308, 5730},  {968, 3390, 5810},  {1049, 3470, 5891},
+                             {1130, 3551, 5972}, {1210, 3632, 6052}, {1291, 3712, 6133},
+                             {1372, 3793, 6214}, {1452, 3874, 6294}};
+constexpr int kTops[] = {3291, 2969, 2647, 2325, 2003, 1681, 1359, 1037};  // by rings below
+
+// Fills an inclusive twip rectangle the way the drawing area maps twips to device pixels.
+void Fill(QImage& image, int left, int top, int right, int bottom, QRgb rgb, bool xored) {
+  const auto px = [&](int twips) { return int(std::floor(twips * image.devicePixelRatio() / 15)); };
+  for (int y = px(top); y <= px(bottom); ++y) {
+    for (int x = px(left); x <= px(right); ++x) {
+      image.setPixel(x, y, xored ? image.pixel(x, y) ^ rgb : 0xFF000000 | rgb);
     }
   }
-  return fresh.pic.Image().copy();
 }
 
-QRgb Pixel(const DrawingArea& pic, int x_twips, int y_twips) {
-  return pic.Image().pixel(x_twips / 15, y_twips / 15);
+// The board as the tables have it, each tower's rings bottom to top, with the letters where they
+// belong: from half the width of "a" left of the centre, one and a half lines above the pole.
+QImage TableBoard(const Game& g, const std::vector<int> (&towers)[3]) {
+  QImage board(g.pic.Image().size(), QImage::Format_RGB32);
+  board.setDevicePixelRatio(g.pic.Image().devicePixelRatio());
+  board.fill(Qt::white);
+  QPainter painter(&board);
+  painter.setFont(g.pic.font());
+  for (int t = 0; t < 3; ++t) {
+    Fill(board, kBaseLefts[t], 3612, kBaseLefts[t] + 1613, 3772, 0x808000, false);
+    Fill(board, kPoleLefts[t], 498, kPoleLefts[t] + 79, 3612, 0x000000, false);
+    painter.drawText(
+        QPointF(kPoleLefts[t] + 40 - g.pic.TextWidth("a") / 2, 498 - 1.5 * g.pic.TextHeight("a")) /
+                15 +
+            QPointF(0, QFontMetricsF(g.pic.font()).ascent()),
+        QString(QChar('A' + t)));
+    for (std::size_t slot = 0; slot < towers[t].size(); ++slot) {
+      const int k = towers[t][slot] - 1;
+      Fill(board, kLefts[k][t], kTops[slot], kLefts[k][t] + kWidths[k] - 1, kTops[slot] + 321,
+           PaletteColor(kColours[k]), true);
+    }
+  }
+  return board;
 }
 
 }  // namespace
@@ -31,175 +61,158 @@ class TestGame : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void initializeAsksUntilTheCountIsUsable_data() {
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<int>("refusals");
-    QTest::addColumn<int>("rings");  // 0: the window is closed
-    QTest::newRow("8") << QStringList{"8"} << 0 << 8;
-    QTest::newRow("9 then 4") << QStringList{"9", "4"} << 1 << 4;
-    QTest::newRow("out of 16 bits")
-        << QStringList{"1E10", "-40000", "&HFFFFFFFF", "1E400", "2"} << 4 << 2;
-    QTest::newRow("ties to even") << QStringList{"-1", "8.6", "8.5"} << 2 << 8;
-    QTest::newRow("3.5 is 4") << QStringList{"3.5"} << 0 << 4;
-    QTest::newRow("0 closes") << QStringList{"0"} << 0 << 0;
-    QTest::newRow("a word closes") << QStringList{"none"} << 0 << 0;
-    QTest::newRow("-0.5 closes") << QStringList{"-0.5"} << 0 << 0;
-    QTest::newRow("cancel closes") << QStringList{} << 0 << 0;  // no answer left: Cancel
+  // Every game from 1 to 8 rings: after each Next the image is the tables' board and the move
+  // legal; a second press in the same pass and a tick are absorbed; 2^n - 1 moves, then the
+  // message (a tick while it is open changes nothing), and nothing more.
+  void wholeGamesFollowTheWorkedTables() {
+    for (int n = 1; n <= 8; ++n) {
+      Game g({std::to_string(n)});
+      std::vector<int> towers[3];
+      for (int k = 1; k <= n; ++k) {
+        towers[0].push_back(k);
+        QCOMPARE(int(g.state.rings[k].width), kWidths[k - 1]);
+      }
+      QCOMPARE(g.pic.Image(), TableBoard(g, towers));
+      std::vector<std::pair<int, int>> moves;
+      g.step = [&] {
+        QVERIFY(g.controls.captions[0] == "&Next" && g.controls.enabled[1] && g.state.solving);
+        const Ring pending = g.state.rings[g.state.grabbed];
+        std::vector<int>&from = towers[pending.pole - 1], &to = towers[pending.target - 1];
+        QVERIFY(from.back() == g.state.grabbed && (to.empty() || to.back() < from.back()));
+        to.push_back(from.back());
+        from.pop_back();
+        moves.emplace_back(pending.pole, pending.target);
+        g.commands.SolveClick();
+        QCOMPARE(g.pic.Image(), TableBoard(g, towers));
+        g.commands.SolveClick();
+        g.commands.TimerTick();
+      };
+      g.dialogs.during = [&] { g.commands.TimerTick(); };
+      g.commands.SolveClick();
+      QCOMPARE(int(moves.size()), (1 << n) - 1);
+      QCOMPARE(g.Boxes().back(),
+               "Solution complete in " + std::to_string((1 << n) - 1) + " iterations.");
+      QVERIFY(g.dialogs.shown.back().icon == MessageIcon::Information);
+      QVERIFY(!g.state.solving && !g.controls.enabled[0] && int(towers[2].size()) == n);
+      if (n == 3) {
+        QCOMPARE(moves, (std::vector<std::pair<int, int>>{
+                            {1, 3}, {1, 2}, {3, 2}, {1, 3}, {2, 1}, {2, 3}, {1, 3}}));
+      }
+      g.commands.SolveClick();
+      g.commands.TimerTick();
+      QCOMPARE(g.pic.Image(), TableBoard(g, towers));
+      QCOMPARE(int(g.dialogs.shown.size() + g.state.moves), 2 + (1 << n) - 1);
+    }
   }
-  void initializeAsksUntilTheCountIsUsable() {
+
+  // Initialize asks until the count is usable, once per run; Speed sets round(s x 1000) ms.
+  void answersAreReadAndChecked_data() {
+    QTest::addColumn<bool>("speed");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("result");  // rings stacked (0: the window closed), or the interval
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("8") << false << QStringList{"8"} << 8 << 0;
+    QTest::newRow("9 then 4") << false << QStringList{"9", "4"} << 4 << 1;
+    QTest::newRow("beyond 16 bits")
+        << false << QStringList{"1E10", "-40000", "1E400", "2"} << 2 << 3;
+    QTest::newRow("ties to even") << false << QStringList{"-1", "8.6", "8.5"} << 8 << 2;
+    QTest::newRow("3.5 is 4") << false << QStringList{"3.5"} << 4 << 0;
+    QTest::newRow("0 closes") << false << QStringList{"0"} << 0 << 0;
+    QTest::newRow("a word closes") << false << QStringList{"none"} << 0 << 0;
+    QTest::newRow("-0.5 closes") << false << QStringList{"-0.5"} << 0 << 0;
+    QTest::newRow("cancel closes") << false << QStringList{} << 0 << 0;
+    QTest::newRow("1.65 s") << true << QStringList{"1.65"} << 1650 << 0;
+    QTest::newRow("0.0625 s to even") << true << QStringList{"0.0625"} << 62 << 0;
+    QTest::newRow("0.1875 s to even") << true << QStringList{"0.1875"} << 188 << 0;
+    QTest::newRow("cancel, 0 s") << true << QStringList{} << 0 << 0;
+    QTest::newRow("largest") << true << QStringList{"2147483.647"} << 2147483647 << 0;
+    QTest::newRow("refused") << true << QStringList{"0.25", "-1", "2147483.648", "1E306", "1E400"}
+                             << 250 << 4;
+  }
+  void answersAreReadAndChecked() {
+    QFETCH(bool, speed);
     QFETCH(QStringList, answers);
+    QFETCH(int, result);
     QFETCH(int, refusals);
-    QFETCH(int, rings);
     Game g;
     for (const QString& a : answers) {
       g.dialogs.answers.push_back(a.toStdString());
     }
-    g.commands.InitializeClick();
-    QCOMPARE(g.dialogs.Messages(), std::vector<std::string>(refusals, "Invalid number of rings"));
-    QCOMPARE(g.dialogs.shown.at(0).text, std::string("Number of rings to begin with (1-8)"));
-    QCOMPARE(int(g.state.towers[1].nrings), rings);
-    QCOMPARE(g.controls.closed, rings == 0);
-    QCOMPARE(g.controls.IsEnabled(Button::Solve), rings > 0);
-    QCOMPARE(g.controls.IsEnabled(Button::Initialize), rings == 0);
-    QCOMPARE(g.pic.Image(), FreshDrawing(g.state));
-  }
-
-  void solutionsTakeTwoToTheNMinusOneLegalMoves() {
-    for (int n = 1; n <= 8; ++n) {
-      Game g({std::to_string(n)});
-      bool legal = true, drawn = true;
-      g.dispatch.step = [&] {
-        g.Next();
-        legal = legal && g.Legal();
-        drawn = drawn && g.pic.Image() == FreshDrawing(g.state);
-      };
-      g.controls.Press(Button::Solve);
-      const int expected = (1 << n) - 1;
-      QVERIFY(legal && drawn);
-      QCOMPARE(int(g.moves.size()), expected);
-      QCOMPARE(int(g.state.towers[3].nrings), n);
-      QCOMPARE(g.dialogs.Messages(),
-               std::vector<std::string>{"Solution complete in " + std::to_string(expected) +
-                                        " iterations."});
-      QVERIFY(g.dialogs.shown.back().icon == MessageIcon::Information);
-      QVERIFY(!g.state.solving && !g.controls.IsEnabled(Button::Solve));
-
-      // After completion neither a press, a tick nor a direct call starts anything.
-      const QImage done = g.pic.Image().copy();
-      g.controls.Press(Button::Solve);
-      g.commands.TimerTick();
-      g.commands.SolveClick();
-      QCOMPARE(g.pic.Image(), done);
-      QCOMPARE(int(g.state.moves), expected);
-      QCOMPARE(g.dialogs.Messages().size(), size_t(1));
+    for (int i = 0; i < (speed ? std::max<int>(1, answers.size()) : 2); ++i) {
+      speed ? g.commands.SpeedClick() : g.commands.InitializeClick();  // Initialize: once a run
     }
+    const std::vector<std::string> boxes = g.Boxes();
+    QCOMPARE(boxes[0], std::string(speed ? Commands::kDelayPrompt : Commands::kRingsPrompt));
+    QCOMPARE(g.dialogs.shown[0].title, std::string(speed ? "Time Delay" : ""));
+    const auto refusal = speed ? "Invalid time delay" : "Invalid number of rings";
+    QCOMPARE(int(std::count(boxes.begin(), boxes.end(), refusal)), refusals);
+    QCOMPARE(int(boxes.size()), std::max<int>(1, answers.size()) + refusals);
+    QCOMPARE(speed ? g.controls.interval : g.state.towers[1].nrings, result);
+    QCOMPARE(g.controls.closed, !speed && !result);
+    QCOMPARE(g.controls.enabled[0], !speed && result > 0);  // Solve, and Initialize the opposite
+    QCOMPARE(g.controls.enabled[2], !g.controls.enabled[0]);
+    QVERIFY(!g.controls.timer_started);
   }
 
-  // Three rings, move by move: the order of the moves, the pixels of the first two, the states
-  // of the buttons, and presses with no move pending (a second press in the same pass, presses
-  // while the completion message is open) absorbed.
-  void threeRingsStepByStep() {
-    Game g({"3"});
-    QVERIFY(!g.controls.IsEnabled(Button::Auto));
-    const QRgb white = 0xFFFFFFFF, magenta = 0xFF7FFF7F, red = 0xFF7FFFFF;  // over white
-    int absorbed = 0;
-    g.dispatch.step = [&] {
-      QCOMPARE(g.controls.Caption(Button::Solve), std::string("&Next"));
-      QVERIFY(g.controls.IsEnabled(Button::Auto) && g.state.solving);
-      const std::size_t done = g.moves.size();
-      if (done == 0) {
-        QCOMPARE(g.board.RingRect(3), (TwipRect{1049, 2647, 2178, 2968}));
-        QCOMPARE(Pixel(g.pic, 1049, 2700), magenta);
-      } else if (done == 1) {
-        QCOMPARE(g.board.RingRect(2), (TwipRect{968, 2969, 2258, 3290}));
-        QCOMPARE(Pixel(g.pic, 968, 3050), red);
-      }
-      g.Next();
-      if (done == 0) {  // ring 3 now on C at left 5891, top 3291
-        QCOMPARE(Pixel(g.pic, 1049, 2700), white);
-        QCOMPARE(Pixel(g.pic, 5891, 3400), magenta);
-        QCOMPARE(Pixel(g.pic, 5891 - 15, 3400), white);
-        QCOMPARE(Pixel(g.pic, 6000, 3291 - 15), white);
-      } else if (done == 1) {  // ring 2 now on B at left 3390, top 3291
-        QCOMPARE(Pixel(g.pic, 968, 3050), white);
-        QCOMPARE(Pixel(g.pic, 3390, 3400), red);
-        QCOMPARE(Pixel(g.pic, 3390 - 15, 3400), white);
-      }
-      const QImage image = g.pic.Image().copy();
-      g.controls.Press(Button::Solve);
-      absorbed += g.pic.Image() == image && int(g.moves.size()) == g.state.moves;
-    };
-    g.dialogs.on_message = [&] {
-      QCOMPARE(int(g.state.towers[3].nrings), 3);  // the last ring is drawn before the message
-      QVERIFY(g.controls.IsEnabled(Button::Solve));
-      g.controls.Press(Button::Solve);
-    };
-    g.controls.Press(Button::Solve);
-    const std::vector<std::pair<int, int>> classic = {{1, 3}, {1, 2}, {3, 2}, {1, 3},
-                                                      {2, 1}, {2, 3}, {1, 3}};
-    QCOMPARE(g.moves, classic);
-    QCOMPARE(absorbed, 7);
-    QCOMPARE(int(g.state.moves), 7);
-    QCOMPARE(g.dialogs.Messages().size(), size_t(1));
-    QCOMPARE(g.controls.Caption(Button::Solve), std::string("&Next"));
-    QVERIFY(g.controls.IsEnabled(Button::Auto) && !g.controls.IsEnabled(Button::Initialize));
+  // While any box is open no click runs, whatever button it is for, and a tick performs only the
+  // pending move; a close while it is open stops the command: no other box, no change after.
+  void boxesHoldTheCommands_data() {
+    QTest::addColumn<int>("rings");     // stacked first; 0: none
+    QTest::addColumn<int>("command");   // 0 Initialize, 1 Speed, 2 About, 3 Solve
+    QTest::addColumn<bool>("pending");  // the box opens while a move is pending
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<int>("closeAt");  // the box, counted from 1
+    QTest::newRow("ring question") << 0 << 0 << false << QStringList{"3"} << 1;
+    QTest::newRow("invalid number") << 0 << 0 << false << QStringList{"9", "3"} << 2;
+    QTest::newRow("Speed") << 3 << 1 << true << QStringList{"2"} << 1;
+    QTest::newRow("About") << 3 << 2 << true << QStringList{} << 1;
+    QTest::newRow("completion") << 1 << 3 << false << QStringList{} << 1;
   }
-
-  void closingAbandonsTheSolution() {
-    Game g({"3"});
-    g.dispatch.step = [&] {
-      g.Next();
-      g.dispatch.keep_going = g.state.moves < 2;
+  void boxesHoldTheCommands() {
+    QFETCH(int, rings);
+    QFETCH(int, command);
+    QFETCH(bool, pending);
+    QFETCH(QStringList, answers);
+    QFETCH(int, closeAt);
+    Game g(rings ? std::vector<std::string>{std::to_string(rings)} : std::vector<std::string>{});
+    g.dialogs.shown.clear();
+    for (const QString& a : answers) {
+      g.dialogs.answers.push_back(a.toStdString());
+    }
+    void (Commands::*click[])() = {&Commands::InitializeClick, &Commands::SpeedClick,
+                                   &Commands::AboutClick, &Commands::SolveClick,
+                                   &Commands::AutoClick};
+    FakeControls before;
+    QImage board;
+    g.dialogs.during = [&] {
+      if (int(g.dialogs.shown.size()) == closeAt) {
+        for (auto c : click) {
+          (g.commands.*c)();
+        }
+        QVERIFY(int(g.dialogs.shown.size()) == closeAt && !g.controls.timer_started);
+        const int moves = g.state.moves;
+        g.commands.TimerTick();
+        QCOMPARE(g.state.moves, moves + pending);
+        g.controls.closed = true;
+        before = g.controls;
+        board = g.pic.Image().copy();
+      }
     };
-    g.controls.Press(Button::Solve);
-    QVERIFY(g.solver.Abandoned());
-    QCOMPARE(int(g.state.moves), 2);
-    QVERIFY(g.dialogs.Messages().empty() && !g.state.solving);
+    g.step = [&] { (g.commands.*click[pending ? command : 3])(); };
+    (g.commands.*click[pending ? 3 : command])();
+    QCOMPARE(int(g.dialogs.shown.size()), closeAt);
+    QCOMPARE(g.pic.Image(), board);
+    QCOMPARE(g.controls.interval, before.interval);
+    QVERIFY(std::equal(before.enabled, before.enabled + 5, g.controls.enabled));
   }
 
   void autoSolveStartsTheTimerOnlyOnNext() {
     Game g({"1"});
-    g.commands.AutoClick();
-    g.controls.SetCaption(Button::Solve, "&next");  // the comparison is case-sensitive
-    g.commands.AutoClick();
-    QVERIFY(!g.controls.timer_started);
-    g.controls.SetCaption(Button::Solve, "&Next");
-    g.commands.AutoClick();
-    QVERIFY(g.controls.timer_started);
-  }
-
-  void speedSetsTheInterval_data() {
-    QTest::addColumn<QStringList>("answers");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("1.65") << QStringList{"1.65"} << 1650 << false;
-    QTest::newRow("0.0625 to even") << QStringList{"0.0625"} << 62 << false;
-    QTest::newRow("0.1875 to even") << QStringList{"0.1875"} << 188 << false;
-    QTest::newRow("2") << QStringList{"2"} << 2000 << false;
-    QTest::newRow("0") << QStringList{"0"} << 0 << false;
-    QTest::newRow("cancel") << QStringList{} << 0 << false;
-    QTest::newRow("largest") << QStringList{"2147483.647"} << 2147483647 << false;
-    QTest::newRow("negative") << QStringList{"0.25", "-1"} << 250 << true;
-    QTest::newRow("too long") << QStringList{"0.25", "2147483.648"} << 250 << true;
-    QTest::newRow("1E400") << QStringList{"0.25", "1E400"} << 250 << true;
-    QTest::newRow("1E306 x 1000") << QStringList{"0.25", "1E306"} << 250 << true;
-  }
-  void speedSetsTheInterval() {
-    QFETCH(QStringList, answers);
-    QFETCH(int, interval);
-    QFETCH(bool, refused);
-    Game g;
-    for (const QString& a : answers) {
-      g.dialogs.answers.push_back(a.toStdString());
+    for (const char* caption : {"&Solve", "&next", "&Next"}) {
+      g.controls.captions[0] = caption;  // compared case for case
+      g.commands.AutoClick();
+      QCOMPARE(g.controls.timer_started, caption == std::string("&Next"));
     }
-    for (int i = 0; i < std::max<int>(1, answers.size()); ++i) {
-      g.commands.SpeedClick();
-    }
-    QCOMPARE(g.dialogs.shown.at(0).text, std::string(Commands::kDelayPrompt));
-    QCOMPARE(g.dialogs.shown.at(0).title, std::string("Time Delay"));
-    QCOMPARE(g.controls.interval, interval);
-    QCOMPARE(g.dialogs.Messages(), std::vector<std::string>(refused ? 1 : 0, "Invalid time delay"));
-    QVERIFY(!g.controls.timer_started);
   }
 };
 
