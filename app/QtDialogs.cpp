@@ -68,8 +68,11 @@ int QtDialogs::Run(QDialog& box) {
   open_had_focus_ = outer_had_focus;
   if (!outer) {
     qApp->removeEventFilter(this);
-  } else {
-    outer->activateWindow();
+  }
+  // The keyboard focus goes back to what is below the box.
+  QWidget* below = outer ? outer.data() : (parent_ ? parent_->window() : nullptr);
+  if (below && below->isVisible()) {
+    below->activateWindow();
   }
   return box.result();
 }

@@ -128,7 +128,7 @@ void Commands::AutoClick() {
 }
 
 void Commands::TimerTick() {
-  if (!controls_.Closing() && state_.solving && controls_.IsEnabled(Button::Solve)) {
+  if (!controls_.Closing() && controls_.IsEnabled(Button::Solve)) {
     PerformPendingMove();
   }
 }

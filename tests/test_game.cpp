@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "Fakes.h"
+#include "board/Description.h"
 
 namespace {
 
@@ -82,6 +83,11 @@ class TestGame : public QObject {
         to.push_back(from.back());
         from.pop_back();
         moves.emplace_back(pending.pole, pending.target);
+        if (n == 1) {
+          QCOMPARE(DescribeBoard(g.state),
+                   "A: ring 1. B: empty. C: empty. Move 0 of 1; next: ring 1 "
+                   "from A to C.");
+        }
         g.commands.SolveClick();
         QCOMPARE(g.pic.Image(), TableBoard(g, towers));
         g.commands.SolveClick();

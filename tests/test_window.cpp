@@ -15,18 +15,6 @@
 
 Q_DECLARE_METATYPE(Button)
 
-namespace {
-
-// Runs `check` on the box once it is open, inside its event loop.
-void WhenOpen(QtDialogs& dialogs, std::function<void(QDialog*)> check) {
-  QTimer::singleShot(0, qApp, [&dialogs, check] {
-    QTRY_VERIFY(dialogs.OpenBox() && dialogs.OpenBox()->isActiveWindow());
-    check(dialogs.OpenBox());
-  });
-}
-
-}  // namespace
-
 class TestWindow : public QObject {
   Q_OBJECT
 
@@ -104,6 +92,7 @@ class TestWindow : public QObject {
     QFETCH(int, key);
     QFETCH(int, pressed);
     ScriptedDialogs dialogs;
+    dialogs.answers = {"1"};
     MainWindow w(dialogs);
     w.SetEnabled(Button::Solve, stage >= 1);
     w.SetEnabled(Button::Initialize, stage == 0);
@@ -123,6 +112,90 @@ class TestWindow : public QObject {
     for (int b = 0; b < 5; ++b) {
       QCOMPARE(spies[b]->count(), b == pressed ? 1 : 0);  // at once, not after a delay
     }
+  }
+
+  // A game with the real boxes, driven as a user would: each step runs once its box has the
+  // focus. Clicks on the main window do nothing while a box is open; keys typed there reach it.
+  void realBoxesHoldTheMainWindow() {
+    QtDialogs dialogs;
+    MainWindow w(dialogs);
+    dialogs.SetParent(&w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto type = [&](const char* text) {
+      QTest::keyClicks(&w, text);
+      QTest::keyClick(&w, Qt::Key_Return);
+    };
+    const auto message = [&](QDialog* box, const QString& text, QMessageBox::Icon icon) {
+      auto* m = qobject_cast<QMessageBox*>(box);
+      QVERIFY(m && m->text() == text && m->icon() == icon && m->buttons().size() == 1);
+      QCOMPARE(m->windowTitle(), QString("Tower of Hanoi"));
+      QVERIFY(m->width() > m->fontMetrics().horizontalAdvance(m->windowTitle()) + 50);
+      QSignalSpy clicked(w.ButtonOf(Button::Speed), &QPushButton::clicked);
+      QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
+                        w.ButtonOf(Button::Speed)->geometry().center());
+      QVERIFY(clicked.isEmpty() && dialogs.OpenBox() == box);
+      QTest::keyClick(&w, Qt::Key_Return);  // OK
+    };
+    const auto question = [&](QDialog* box, const char* title, std::string_view prompt) {
+      auto* q = qobject_cast<QInputDialog*>(box);
+      QVERIFY(q && q->textValue().isEmpty() && q->windowTitle() == title);
+      QCOMPARE(q->labelText(), QString::fromUtf8(prompt.data(), prompt.size()));
+    };
+    QList<std::function<void(QDialog*)>> steps = {
+        [&](QDialog* box) { question(box, "Tower of Hanoi", Commands::kRingsPrompt), type("9"); },
+        [&](QDialog* box) { message(box, "Invalid number of rings", QMessageBox::NoIcon); },
+        [&](QDialog*) { type("3"); },
+        [&](QDialog* box) { question(box, "Time Delay", Commands::kDelayPrompt), type("0.001"); },
+        [&](QDialog* box) {
+          message(box, "Solution complete in 7 iterations.", QMessageBox::Information);
+        },
+        [&](QDialog* box) {
+          message(box, "This program was made by Tandrovek.\nSend your comments to ...",
+                  QMessageBox::NoIcon);
+        }};
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      QDialog* box = dialogs.OpenBox();
+      if (box && box->isActiveWindow() && !box->property("seen").toBool() && !steps.isEmpty()) {
+        box->setProperty("seen", true);
+        steps.takeFirst()(box);
+      }
+    });
+    poll.start(1);
+    w.ButtonOf(Button::Initialize)->setFocus();
+    w.ButtonOf(Button::Initialize)->click();
+    QCOMPARE(w.focusWidget(), w.ButtonOf(Button::Solve));
+    w.ButtonOf(Button::Speed)->click();
+    QCOMPARE(w.Timer1().interval(), 1);
+    QTimer::singleShot(0, w.ButtonOf(Button::Auto), &QPushButton::click);
+    w.ButtonOf(Button::Solve)->click();  // returns once the solution is complete
+    QCOMPARE(w.State().towers[3].nrings, 3);
+    QCOMPARE(w.focusWidget(), w.Pic());
+    QTimer::singleShot(0, w.ButtonOf(Button::About), &QPushButton::click);
+    QTimer::singleShot(0, &w, [&] {
+      QTRY_VERIFY(dialogs.OpenBox() && dialogs.OpenBox()->isVisible());
+      w.close();  // with the box open: the program ends with status 0
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(w.Closing() && !dialogs.OpenBox() && steps.size() == 1);
+  }
+
+  // Speed before Auto Solve only sets the interval; 0 pauses play, even when Auto Solve comes
+  // after it (Qt would tick as fast as it can), until a positive delay.
+  void timerTicksOnlyAtAPositiveInterval() {
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    w.SetTimerInterval(40);
+    QVERIFY(!w.Timer1().isActive());
+    w.SetTimerInterval(500);
+    w.StartTimer();
+    QVERIFY(w.Timer1().isActive() && w.Timer1().interval() == 500);
+    w.SetTimerInterval(0);
+    w.StartTimer();
+    QVERIFY(!w.Timer1().isActive());
+    w.SetTimerInterval(2000);
+    QVERIFY(w.Timer1().isActive() && w.Timer1().interval() == 2000);
   }
 };
 
