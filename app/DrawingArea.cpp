@@ -1,6 +1,8 @@
 #include "app/DrawingArea.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -17,12 +19,35 @@ QString FromUtf8(std::string_view text) {
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr Qt::GlobalColor kForeground = Qt::black;
 
+// The board's spoken news: an empty, unfocusable widget whose accessible role is notification.
+class Announcement : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Announcement(QWidget* parent) : QWidget(parent) {
+    setObjectName("Announcement");
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+  }
+};
+
+QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
+  if (key == QLatin1String(Announcement::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
+  static const bool factory = (QAccessible::installFactory(AnnouncementFactory), true);
+  Q_UNUSED(factory);
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  announcement_ = new Announcement(this);
 }
 
 double DrawingArea::Width() const {
@@ -108,6 +133,15 @@ void DrawingArea::Print(std::string_view text) {
   update();
 }
 
+void DrawingArea::Announce(const QString& text) {
+  if (text.isEmpty()) {
+    return;
+  }
+  announcement_->setAccessibleName(text);
+  announcement_->hide();
+  announcement_->show();
+}
+
 void DrawingArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
@@ -119,3 +153,5 @@ void DrawingArea::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   EnsureImage();
 }
+
+#include "DrawingArea.moc"

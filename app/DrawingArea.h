@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include "board/Canvas.h"
@@ -39,6 +40,12 @@ class DrawingArea : public QWidget, public Canvas {
   // Device pixels covered by the inclusive twip rectangle, clipped to nothing.
   QRect DeviceRect(double x1, double y1, double x2, double y2) const;
 
+  // Has screen readers speak `text` now, wherever the keyboard focus is: a notification object
+  // inside the board takes the text as its name and is shown anew, which Orca speaks as it
+  // appears. (A changed name or description is no use on Qt 6.4: its AT-SPI bridge sends the
+  // object instead of the new text.) Empty text, or a hidden window, says nothing.
+  void Announce(const QString& text);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -51,4 +58,5 @@ class DrawingArea : public QWidget, public Canvas {
   DrawMode mode_ = DrawMode::Copy;
   double current_x_ = 0.0;
   double current_y_ = 0.0;
+  QWidget* announcement_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -9,7 +11,21 @@
 
 #include "board/Description.h"
 
+namespace {
+
+// Screen readers see the window as a window (a frame), not as a plain container.
+QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
+  if (key == QLatin1String(MainWindow::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  static const bool factory = (QAccessible::installFactory(WindowFactory), true);
+  Q_UNUSED(factory);
   setObjectName("frmMain");
   setWindowTitle(kTitle);
   // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up.
@@ -132,6 +148,7 @@ void MainWindow::BoardChanged() {
   const QString text = QString::fromStdString(DescribeBoard(state_));
   pic_->setAccessibleDescription(text);
   pic_->setToolTip(text);
+  pic_->Announce(QString::fromStdString(narrator_.Update(state_)));
 }
 
 bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
