@@ -146,12 +146,30 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setClipRegion(event->region());
   painter.drawImage(QPoint(kBorder, kBorder), image_);
-  qDrawWinPanel(&painter, rect(), palette(), true);
+  if (hasFocus()) {
+    for (const QRect& strip : Frame()) {
+      painter.fillRect(strip, palette().color(QPalette::Highlight));
+    }
+  } else {
+    qDrawWinPanel(&painter, rect(), palette(), true);
+  }
 }
 
 void DrawingArea::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   EnsureImage();
+}
+
+void DrawingArea::focusInEvent(QFocusEvent*) {
+  update(Frame());
+}
+
+void DrawingArea::focusOutEvent(QFocusEvent*) {
+  update(Frame());
+}
+
+QRegion DrawingArea::Frame() const {
+  return QRegion(rect()) - QRegion(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
 }
 
 #include "DrawingArea.moc"

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,9 @@
 // Twips map to pixels at 15 twips per logical pixel: twip coordinate x lies in device pixel
 // floor(x * ratio / 15), where ratio is the device pixel ratio. Equal twip rectangles therefore
 // always cover equal pixel sets, which is what lets xor drawing undo itself.
+//
+// The keyboard focus shows as the 2-pixel frame around the image drawn in the palette's
+// highlight colour; the image itself never changes with the focus.
 class DrawingArea : public QWidget, public Canvas {
   Q_OBJECT
 
@@ -49,9 +53,13 @@ class DrawingArea : public QWidget, public Canvas {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void EnsureImage();
+  // The frame around the image, logical pixels.
+  QRegion Frame() const;
 
   QImage image_;
   double ratio_ = 1.0;

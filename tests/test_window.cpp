@@ -252,6 +252,20 @@ class TestWindow : public QObject {
     QCOMPARE(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
     QVERIFY(w.Pic()->accessibleDescription().endsWith("Move 3 of 3. Puzzle solved."));
   }
+
+  // The keyboard focus shows as the board's frame in the highlight colour; inside the frame the
+  // image is shown exactly as drawn, as on a board that never had the focus.
+  void focusShowsAroundTheBoard() {
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QImage shown = w.Pic()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.pixel(1, 1), w.Pic()->palette().color(QPalette::Highlight).rgb());
+    QCOMPARE(shown.copy(2, 2, 534, 269), MainWindow(dialogs).Pic()->Image());
+    w.ButtonOf(Button::About)->setFocus();
+    QVERIFY(w.Pic()->grab().toImage().pixel(1, 1) != shown.pixel(1, 1));
+  }
 };
 
 QTEST_MAIN(TestWindow)
