@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "board/Canvas.h"
 
@@ -12,8 +13,14 @@
 // and the widget repaints from that image, so covering the window never loses a ring.
 //
 // Twips map to pixels at 15 twips per logical pixel: twip coordinate x lies in device pixel
-// floor(x * ratio / 15), where ratio is the device pixel ratio. Equal twip rectangles therefore
-// always cover equal pixel sets, which is what lets xor drawing undo itself.
+// floor(x * ratio / 15), where ratio is the device pixel ratio of the image. Equal twip
+// rectangles therefore always cover equal pixel sets, which is what lets xor drawing undo itself.
+//
+// Every drawing operation is also kept, in order, so that when the widget's device pixel ratio
+// changes (the window moved to another screen, or the screen's scale changed) the image is drawn
+// anew at the new ratio: it then equals a drawing made at that ratio from the start, and xor
+// erasing stays exact. An xor fill and its erasure cancel in the record, which therefore stays
+// as small as what the board shows.
 //
 // The keyboard focus shows as the 2-pixel frame around the image drawn in the palette's
 // highlight colour; the image itself never changes with the focus.
@@ -36,7 +43,8 @@ class DrawingArea : public QWidget, public Canvas {
   void SetCurrentY(double y) override { current_y_ = y; }
   void Print(std::string_view text) override;
 
-  // The retained image of the interior, at device pixels.
+  // The retained image of the interior, at device pixels. After a change of the device pixel
+  // ratio it is redrawn by the next paint.
   const QImage& Image() const { return image_; }
   DrawMode Mode() const { return mode_; }
   // Device pixel holding twip coordinate `twips`.
@@ -57,12 +65,26 @@ class DrawingArea : public QWidget, public Canvas {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  // One drawing operation as the board asked for it, twips; text is empty for a fill.
+  struct Operation {
+    double x1, y1, x2, y2;
+    Rgb color;
+    DrawMode mode;
+    QString text;
+  };
+
   void EnsureImage();
+  // Draws every kept operation, in order, into a fresh white image at `ratio`.
+  void Redraw(double ratio);
+  void Apply(const Operation& op);
+  // Adds `op` to the kept operations.
+  void Record(const Operation& op);
   // The frame around the image, logical pixels.
   QRegion Frame() const;
 
   QImage image_;
   double ratio_ = 1.0;
+  std::vector<Operation> operations_;
   DrawMode mode_ = DrawMode::Copy;
   double current_x_ = 0.0;
   double current_y_ = 0.0;

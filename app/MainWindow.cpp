@@ -211,6 +211,16 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
   return chosen;
 }
 
+// Qt 6.4 on X11 keeps a window's size in device pixels when it moves to a screen of another
+// device pixel ratio, which would show a quarter (or four times) of the window there; the size
+// in logical pixels is put back once the move has been handled.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    QTimer::singleShot(0, this, [this, keep = size()] { resize(keep); });
+  }
+  return QWidget::event(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
     if (QPushButton* target = AccessKeyTarget(static_cast<QPushButton*>(watched))) {

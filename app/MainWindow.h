@@ -54,6 +54,7 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   bool Closing() const { return closing_; }
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -266,6 +266,25 @@ class TestWindow : public QObject {
     w.ButtonOf(Button::About)->setFocus();
     QVERIFY(w.Pic()->grab().toImage().pixel(1, 1) != shown.pixel(1, 1));
   }
+
+  // When the device pixel ratio changes, the board is drawn anew at the new ratio: it equals a
+  // drawing made at that ratio from the start, and xor erasing stays exact across the change.
+  // Needs two screens at ratios 1 and 2: QT_QPA_PLATFORM=offscreen:configfile=screens.json.
+  void boardFollowsTheRatioOfItsScreen() {
+    if (QGuiApplication::screens().size() < 2) {
+      QSKIP("needs the two screens of screens.json");
+    }
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    w.show();
+    w.Pic()->SetDrawMode(DrawMode::Xor);
+    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    w.setScreen(QGuiApplication::screens()[1]);
+    QTRY_COMPARE(w.Pic()->Image().devicePixelRatio(), 2.0);
+    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    const MainWindow fresh(dialogs, &w);  // drawn at ratio 2 from the start
+    QCOMPARE(w.Pic()->Image(), fresh.Pic()->Image());
+  }
 };
 
 QTEST_MAIN(TestWindow)
