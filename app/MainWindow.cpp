@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -9,7 +11,21 @@
 
 #include "board/Description.h"
 
+namespace {
+
+// Screen readers see the window as a window (a frame), not as a plain container.
+QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
+  if (key == QLatin1String(MainWindow::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+  static const bool factory = (QAccessible::installFactory(WindowFactory), true);
+  Q_UNUSED(factory);
   setObjectName("frmMain");
   setWindowTitle(kTitle);
   // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up. Each
@@ -145,6 +161,7 @@ void MainWindow::BoardChanged() {
   const QString text = QString::fromStdString(DescribeBoard(state_));
   pic_->setAccessibleDescription(text);
   pic_->setToolTip(text);
+  pic_->Announce(QString::fromStdString(narrator_.Update(state_)));
 }
 
 bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
@@ -202,6 +219,16 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
     }
   }
   return chosen;
+}
+
+// Qt 6.4 on X11 keeps a window's size in device pixels when it moves to a screen of another
+// device pixel ratio, which would show a quarter (or four times) of the window there; the size
+// in logical pixels is put back once the move has been handled.
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::ScreenChangeInternal) {
+    QTimer::singleShot(0, this, [this, keep = size()] { resize(keep); });
+  }
+  return QWidget::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

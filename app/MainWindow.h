@@ -6,6 +6,7 @@
 
 #include "app/DrawingArea.h"
 #include "board/Board.h"
+#include "board/Description.h"
 #include "board/GameState.h"
 #include "commands/Commands.h"
 #include "commands/Controls.h"
@@ -36,7 +37,8 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   void SetTimerInterval(std::int32_t milliseconds) override;
   void CloseWindow() override;
   bool Closing() const override { return closing_; }
-  // Refreshes the drawing area's accessible description and tooltip from the board.
+  // Refreshes the drawing area's accessible description and tooltip from the board, and has
+  // screen readers speak the news: a solution started, a move performed, the puzzle solved.
   void BoardChanged() override;
 
   // EventDispatch: blocks in the event loop until `done()` holds or the window has closed. The
@@ -49,6 +51,7 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   QTimer& Timer1() { return timer1_; }
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +75,7 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   Board board_{state_, *pic_};
   Solver solver_{state_, *this};
   Commands commands_{state_, board_, solver_, *this, dialogs_};
+  MoveNarrator narrator_;
   bool closing_ = false;
   bool timer_started_ = false;
 };

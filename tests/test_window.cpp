@@ -56,9 +56,13 @@ class TestWindow : public QObject {
     shown = shown.copy(QRect(QPoint(2, 2) * ratio, image.size()));
     shown.setDevicePixelRatio(ratio);
     QCOMPARE(shown, image);
+    QCOMPARE(image, MainWindow(dialogs).Pic()->Image());  // as on a board never focused
 
-    // Focus starts on the board; Tab visits Solve, Initialize, About, Auto Solve, Speed.
+    // Focus starts on the board, shown as its frame in the highlight colour; Tab visits Solve,
+    // Initialize, About, Auto Solve, Speed.
     QCOMPARE(QApplication::focusWidget(), w.Pic());
+    const auto frame = [&] { return w.Pic()->grab().toImage().pixel(0, 0); };
+    QCOMPARE(frame(), w.Pic()->palette().color(QPalette::Highlight).rgb());
     for (auto* b : w.findChildren<QPushButton*>()) {
       b->setEnabled(true);
     }
@@ -66,6 +70,7 @@ class TestWindow : public QObject {
          {Button::Solve, Button::Initialize, Button::About, Button::Auto, Button::Speed}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), w.ButtonOf(b));
+      QVERIFY(frame() != w.Pic()->palette().color(QPalette::Highlight).rgb());
     }
   }
 
@@ -196,6 +201,49 @@ class TestWindow : public QObject {
     QVERIFY(!w.Timer1().isActive());
     w.SetTimerInterval(2000);
     QVERIFY(w.Timer1().isActive() && w.Timer1().interval() == 2000);
+  }
+
+  // Each move is announced as it is performed, wherever the focus is: the board's notification
+  // object takes the move in words as its name and is shown anew, which Orca speaks (a changed
+  // description it cannot speak on Qt 6.4). Screen readers see the window as a window, and the
+  // board's description ends by saying the puzzle is solved.
+  void movesAreAnnouncedAsTheyArePerformed() {
+    ScriptedDialogs dialogs;
+    dialogs.answers = {"2"};
+    MainWindow w(dialogs);
+    QAccessibleInterface* note = QAccessible::queryAccessibleInterface(w.Pic())->child(0);
+    QStringList heard;
+    QTimer next;
+    connect(&next, &QTimer::timeout, &w, [&] { w.ButtonOf(Button::Solve)->click(); });
+    connect(&next, &QTimer::timeout, &w, [&] { heard << note->text(QAccessible::Name); });
+    w.ButtonOf(Button::Initialize)->click();
+    next.start(0);
+    w.ButtonOf(Button::Solve)->click();
+    QCOMPARE(heard.join(' '),
+             "Move 1 of 3: ring 2 from A to B. Move 2 of 3: ring 1 from A to C. "
+             "Move 3 of 3: ring 2 from B to C. Puzzle solved.");
+    QCOMPARE(note->role(), QAccessible::Notification);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
+    QVERIFY(w.Pic()->accessibleDescription().endsWith("Move 3 of 3. Puzzle solved."));
+  }
+
+  // When the device pixel ratio changes, the board is drawn anew at the new ratio: it equals a
+  // drawing made at that ratio from the start, and xor erasing stays exact across the change.
+  // Needs two screens at ratios 1 and 2: QT_QPA_PLATFORM=offscreen:configfile=screens.json.
+  void boardFollowsTheRatioOfItsScreen() {
+    if (QGuiApplication::screens().size() < 2) {
+      QSKIP("needs the two screens of screens.json");
+    }
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    w.show();
+    w.Pic()->SetDrawMode(DrawMode::Xor);
+    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    w.setScreen(QGuiApplication::screens()[1]);
+    QTRY_COMPARE(w.Pic()->Image().devicePixelRatio(), 2.0);
+    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    const MainWindow fresh(dialogs, &w);  // drawn at ratio 2 from the start
+    QCOMPARE(w.Pic()->Image(), fresh.Pic()->Image());
   }
 };
 
