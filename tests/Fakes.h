@@ -13,42 +13,34 @@
 #include "commands/Commands.h"
 #include "solver/Solver.h"
 
-// Answers questions from a script (Cancel, "", once it has run out) and records every box.
-// `during` runs while each box is open.
+// Answers questions from a script (Cancel, "", once it has run out) and records the text of every
+// box and the icon of the last. `during` runs while each box is open.
 struct ScriptedDialogs : Dialogs {
-  struct Box {
-    std::string text;  // the message, or the question's prompt
-    std::string title;
-    MessageIcon icon;
-  };
   std::deque<std::string> answers;
-  std::vector<Box> shown;
-  std::function<void()> during;
+  std::vector<std::string> shown;
+  MessageIcon icon = MessageIcon::None;
+  std::function<void()> during = [] {};
 
-  void ShowMessage(std::string_view text, MessageIcon icon) override {
-    Open({std::string(text), "", icon});
+  void ShowMessage(std::string_view text, MessageIcon i) override {
+    icon = i;
+    shown.emplace_back(text);
+    during();
   }
-  std::string AskText(std::string_view prompt, std::string_view title) override {
+  std::string AskText(std::string_view prompt, std::string_view) override {
     std::string answer = answers.empty() ? "" : answers.front();
     if (!answers.empty()) {
       answers.pop_front();
     }
-    Open({std::string(prompt), std::string(title), MessageIcon::None});
+    shown.emplace_back(prompt);
+    during();
     return answer;
-  }
-  void Open(Box box) {
-    shown.push_back(std::move(box));
-    if (during) {
-      during();
-    }
   }
 };
 
 struct FakeControls : Controls {
   std::string captions[5] = {"&Solve", "&Auto Solve", "&Initialize", "&Speed", "&About"};
   bool enabled[5] = {false, false, true, true, true};
-  bool timer_started = false;
-  bool closed = false;
+  bool timer_started = false, closed = false;
   std::int32_t interval = 500;
 
   void SetCaption(Button b, std::string_view c) override { captions[int(b)] = c; }
@@ -89,12 +81,5 @@ struct Game : EventDispatch {
       step();
     }
     return done() && !controls.closed;
-  }
-  std::vector<std::string> Boxes() const {
-    std::vector<std::string> texts;
-    for (const auto& box : dialogs.shown) {
-      texts.push_back(box.text);
-    }
-    return texts;
   }
 };
