@@ -18,27 +18,19 @@ class TestCore : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  // Half-way values go to the even neighbour; the range is checked after rounding; board
-  // geometry saturates instead of wrapping.
+  // Half-way values go to the even neighbour, whatever the sign; the range is checked after
+  // rounding; board geometry saturates instead of wrapping.
   void roundingGoesToEvenAndIsRangeChecked() {
-    const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80}, {2017.5, 2018},
-                              {-2.5, -2},     {-3.5, -4},     {62.5, 62}, {187.5, 188},
-                              {0.5, 0},       {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3}};
+    const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80}, {-2.5, -2},
+                              {-3.5, -4},     {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3}};
     for (const auto& [value, expected] : ties) {
       QCOMPARE(RoundHalfEven(value), expected);
     }
-    const double int16s[][2] = {{-32768.5, -32768}, {32767.4, 32767}, {32767.5, kNaN},
-                                {-32769, kNaN},     {kNaN, kNaN},     {kInf, kNaN}};
-    for (const auto& [value, expected] : int16s) {
-      const auto rounded = RoundToInt16(value);
-      QCOMPARE(rounded ? double(*rounded) : kNaN, expected);
-    }
-    QCOMPARE(*RoundToInt32(2147483647.0), 2147483647);
-    QCOMPARE(*RoundToInt32(-2147483648.5), -2147483647 - 1);
-    QVERIFY(!RoundToInt32(2147483647.5) && !RoundToInt32(-kInf));
-    QCOMPARE(QList<int>({ToMeasure(40000.0), ToMeasure(-1e9), ToMeasure(kNaN), ClampMeasure(-32769),
-                         ClampMeasure(32768)}),
-             QList<int>({32767, -32768, 0, -32768, 32767}));
+    QVERIFY(*RoundToInt16(-32768.5) == -32768 && !RoundToInt16(32767.5) && !RoundToInt16(kNaN));
+    QVERIFY(*RoundToInt32(-2147483648.5) == INT32_MIN && !RoundToInt32(2147483647.5));
+    QCOMPARE(
+        QList<int>({ToMeasure(40000.0), ToMeasure(-1e9), ToMeasure(kNaN), ClampMeasure(-32769)}),
+        QList<int>({32767, -32768, 0, -32768}));
   }
 
   void readsTheLeadingNumber_data() {

@@ -1,5 +1,6 @@
 // libFuzzer target over everything typed into the program's input boxes: the number reader and
-// the ties-to-even conversions that the ring count and the delay go through.
+// the ties-to-even conversions that the ring count and the delay go through. Aborts when a value
+// read is not finite, or a conversion lands more than half a unit from what it converts.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -10,23 +11,16 @@
 #include "commands/NumberReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const std::optional<double> value = ReadNumber(text);
+  const std::optional<double> value =
+      ReadNumber(std::string_view(reinterpret_cast<const char*>(data), size));
   if (!value) {
     return 0;  // too large: the caller answers it as an invalid number
   }
-  if (!std::isfinite(*value)) {
+  const auto count = RoundToInt16(*value);
+  const auto interval = RoundToInt32(*value * 1000);
+  if (!std::isfinite(*value) || (count && std::fabs(*count - *value) > 0.5) ||
+      (interval && std::fabs(*interval - *value * 1000) > 0.5)) {
     std::abort();
-  }
-  if (const auto count = RoundToInt16(*value)) {
-    if (std::fabs(*count - *value) > 0.5) {
-      std::abort();
-    }
-  }
-  if (const auto interval = RoundToInt32(*value * 1000)) {
-    if (std::fabs(*interval - *value * 1000) > 0.5) {
-      std::abort();
-    }
   }
   return 0;
 }
