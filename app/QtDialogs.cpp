@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontMetrics>
-#include <QInputDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>

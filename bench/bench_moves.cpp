@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "Fakes.h"
+#include "Game.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Whole games on the real drawing area, compared at every step with the worked tables, and the
-// commands' answers to what the user types, to boxes, to ticks and to closing.
+// Whole games in the real window, compared at every step with the worked tables, and the
+// commands' answers to what the user types, to clicks and ticks while a box is open, and to
+// closing. The boxes answer from a script.
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -7,6 +8,7 @@
 #include <cmath>
 
 #include "Fakes.h"
+#include "app/MainWindow.h"
 #include "board/Description.h"
 
 namespace {
@@ -33,19 +35,18 @@ void Fill(QImage& image, int left, int top, int right, int bottom, QRgb rgb, boo
 
 // The board as the tables have it, each tower's rings bottom to top, with the letters where they
 // belong: from half the width of "a" left of the centre, one and a half lines above the pole.
-QImage TableBoard(const Game& g, const std::vector<int> (&towers)[3]) {
-  QImage board(g.pic.Image().size(), QImage::Format_RGB32);
-  board.setDevicePixelRatio(g.pic.Image().devicePixelRatio());
+QImage TableBoard(const DrawingArea& pic, const std::vector<int> (&towers)[3]) {
+  QImage board(pic.Image().size(), QImage::Format_RGB32);
+  board.setDevicePixelRatio(pic.Image().devicePixelRatio());
   board.fill(Qt::white);
   QPainter painter(&board);
-  painter.setFont(g.pic.font());
+  painter.setFont(pic.font());
   for (int t = 0; t < 3; ++t) {
     Fill(board, kBaseLefts[t], 3612, kBaseLefts[t] + 1613, 3772, 0x808000, false);
     Fill(board, kPoleLefts[t], 498, kPoleLefts[t] + 79, 3612, 0x000000, false);
-    const QPointF letter(kPoleLefts[t] + 40 - g.pic.TextWidth("a") / 2,
-                         498 - 1.5 * g.pic.TextHeight("a"));
-    painter.drawText(letter / 15 + QPointF(0, QFontMetricsF(g.pic.font()).ascent()),
-                     QChar('A' + t));
+    const QPointF letter(kPoleLefts[t] + 40 - pic.TextWidth("a") / 2,
+                         498 - 1.5 * pic.TextHeight("a"));
+    painter.drawText(letter / 15 + QPointF(0, QFontMetricsF(pic.font()).ascent()), QChar('A' + t));
     for (std::size_t slot = 0; slot < towers[t].size(); ++slot) {
       const int k = towers[t][slot] - 1;
       Fill(board, kLefts[k][t], kTops[slot], kLefts[k][t] + kWidths[k] - 1, kTops[slot] + 321,
@@ -55,53 +56,67 @@ QImage TableBoard(const Game& g, const std::vector<int> (&towers)[3]) {
   return board;
 }
 
+// Runs `click` inside the event loop, which ends when the window closes or else once `click`
+// has returned; the loop's status.
+int RunLoop(const MainWindow& w, const std::function<void()>& click) {
+  QTimer::singleShot(0, &w, [&] {
+    click();
+    w.Closing() ? void() : QCoreApplication::exit(0);
+  });
+  return QCoreApplication::exec();
+}
+
 }  // namespace
 
 class TestGame : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  // Every game from 1 to 8 rings: after each Next the image is the tables' board and the move
-  // legal; a second press in the same pass and a tick are absorbed, as is a tick while the
-  // message is open; 2^n - 1 moves (the only legal solution so short), then nothing more.
+  // Every game from 1 to 8 rings, one Next per pass of the event loop: after each the image is
+  // the tables' board and the move legal; a second Next in the same pass is absorbed, and so are
+  // the ticks while the message is open; 2^n - 1 moves (no shorter legal solution exists).
   void wholeGamesFollowTheWorkedTables() {
     for (int n = 1; n <= 8; ++n) {
-      Game g({std::to_string(n)});
+      ScriptedDialogs dialogs;
+      dialogs.answers = {std::to_string(n)};
+      MainWindow w(dialogs);
+      w.ButtonOf(Button::Initialize)->click();
       std::vector<int> towers[3];
       for (int k = 1; k <= n; ++k) {
         towers[0].push_back(k);
-        QCOMPARE(g.state.rings[k].width, kWidths[k - 1]);
+        QCOMPARE(w.State().rings[k].width, kWidths[k - 1]);
       }
-      QCOMPARE(g.pic.Image(), TableBoard(g, towers));
+      QCOMPARE(w.Pic()->Image(), TableBoard(*w.Pic(), towers));
       int moves = 0;
-      g.step = [&] {
-        QVERIFY(g.controls.captions[0] == "&Next" && g.controls.enabled[1] && g.state.solving);
-        const Ring pending = g.state.rings[g.state.grabbed];
+      std::function<void()> next = [&] {
+        const GameState& s = w.State();
+        QVERIFY(w.Caption(Button::Solve) == "&Next" && w.IsEnabled(Button::Auto) && s.solving);
+        const Ring pending = s.rings[s.grabbed];
         std::vector<int>&from = towers[pending.pole - 1], &to = towers[pending.target - 1];
-        QVERIFY(from.back() == g.state.grabbed && (to.empty() || to.back() < from.back()));
+        QVERIFY(from.back() == s.grabbed && (to.empty() || to.back() < from.back()));
         const char* one = "A: ring 1. B: empty. C: empty. Move 0 of 1; next: ring 1 from A to C.";
-        QVERIFY(n > 1 || DescribeBoard(g.state) == one);
-        g.commands.AutoClick();  // starts the timer now that the button reads "&Next"
+        QVERIFY(n > 1 || DescribeBoard(s) == one);
         to.push_back(from.back());
         from.pop_back();
-        g.commands.SolveClick();
-        QCOMPARE(g.pic.Image(), TableBoard(g, towers));
-        QCOMPARE(g.state.moves, ++moves);
-        g.commands.SolveClick();
-        g.commands.TimerTick();
+        w.ButtonOf(Button::Solve)->click();
+        QVERIFY(s.moves == ++moves && w.Pic()->Image() == TableBoard(*w.Pic(), towers));
+        w.ButtonOf(Button::Solve)->click();
+        QCOMPARE(int(s.moves), moves);
+        w.IsEnabled(Button::Solve) ? QTimer::singleShot(0, &w, next) : void();
       };
-      g.dialogs.during = [&] { g.commands.TimerTick(); };
-      g.commands.AutoClick();
-      QVERIFY(!g.controls.timer_started);
-      g.commands.SolveClick();
-      QCOMPARE(g.dialogs.shown.back(),
+      dialogs.during = [&] {  // the message: ticks go on while it is open
+        w.SetTimerInterval(1);
+        w.StartTimer();
+        QTest::qWait(20);
+        w.SetTimerInterval(0);
+      };
+      QTimer::singleShot(0, &w, next);
+      w.ButtonOf(Button::Solve)->click();  // returns once the solution is complete
+      QCOMPARE(dialogs.shown.back(),
                "Solution complete in " + std::to_string(moves) + " iterations.");
-      QVERIFY(moves == (1 << n) - 1 && g.dialogs.icon == MessageIcon::Information);
-      QVERIFY(!g.state.solving && !g.controls.enabled[0] && g.controls.timer_started);
-      g.commands.SolveClick();
-      g.commands.TimerTick();
-      QVERIFY(g.dialogs.shown.size() == 2 && g.state.moves == moves);
-      QCOMPARE(g.pic.Image(), TableBoard(g, towers));
+      QVERIFY(moves == (1 << n) - 1 && dialogs.icon == MessageIcon::Information);
+      QVERIFY(!w.State().solving && !w.IsEnabled(Button::Solve) && dialogs.shown.size() == 2);
+      QCOMPARE(w.Pic()->Image(), TableBoard(*w.Pic(), towers));
     }
   }
 
@@ -130,71 +145,86 @@ class TestGame : public QObject {
     QFETCH(QString, answers);
     QFETCH(int, result);
     QFETCH(QString, boxes);
-    Game g;
-    for (const QString& a : answers.split(',')) {
-      g.dialogs.answers.push_back(a.toStdString());
-      speed ? g.commands.SpeedClick() : void();
-    }
-    for (int i = 0; i < (speed ? 0 : 2); ++i) {
-      g.commands.InitializeClick();  // once per run
-    }
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    QCOMPARE(RunLoop(w,
+                     [&] {
+                       for (const QString& a : answers.split(',')) {
+                         dialogs.answers.push_back(a.toStdString());
+                         speed ? w.ButtonOf(Button::Speed)->click() : void();
+                       }
+                       for (int i = 0; i < (speed ? 0 : 2); ++i) {
+                         w.ButtonOf(Button::Initialize)->click();  // once per run
+                       }
+                     }),
+             0);
     QString shown;
-    for (const std::string& box : g.dialogs.shown) {
+    for (const std::string& box : dialogs.shown) {
       shown += box == Commands::kRingsPrompt || box == Commands::kDelayPrompt ? 'Q' : 'I';
       QVERIFY(box[0] != 'I' || box == (speed ? "Invalid time delay" : "Invalid number of rings"));
     }
     QCOMPARE(shown, boxes);
-    QCOMPARE(speed ? g.controls.interval : g.state.towers[1].nrings, result);
-    QCOMPARE(g.controls.closed, !speed && !result);
-    QCOMPARE(g.controls.enabled[0], !speed && result > 0);  // Solve, and Initialize the opposite
-    QVERIFY(g.controls.enabled[2] != g.controls.enabled[0] && !g.controls.timer_started);
+    QCOMPARE(speed ? w.Timer1().interval() : w.State().towers[1].nrings, result);
+    QCOMPARE(w.Closing(), !speed && !result);
+    QCOMPARE(w.IsEnabled(Button::Solve), !speed && result > 0);  // and Initialize the opposite
+    QVERIFY(w.IsEnabled(Button::Initialize) != w.IsEnabled(Button::Solve) &&
+            !w.Timer1().isActive());
   }
 
-  // While any box is open no click runs, whatever button it is for, and a tick performs only the
-  // pending move; a close while it is open stops the command: no other box, no change after.
+  // While any box is open no click runs, whatever button it is for (a click raised from code, as
+  // screen readers do, gets past the box), and ticks perform only the pending move; a close while
+  // it is open ends the event loop with status 0 and stops the command: no other box opens and
+  // nothing changes after it.
   void boxesHoldTheCommands_data() {
     QTest::addColumn<int>("rings");     // stacked first; 0: none
-    QTest::addColumn<int>("command");   // the click that opens the box: an index of kClicks
+    QTest::addColumn<int>("button");    // the button that opens the box
     QTest::addColumn<bool>("pending");  // the box opens while a move is pending
     QTest::addColumn<int>("closeAt");   // the box, counted from 1
-    QTest::newRow("ring question") << 0 << 0 << false << 1;
-    QTest::newRow("invalid number") << 0 << 0 << false << 2;
-    QTest::newRow("Speed") << 3 << 1 << true << 1;
-    QTest::newRow("About") << 3 << 2 << true << 1;
-    QTest::newRow("completion") << 1 << 3 << false << 1;
+    QTest::newRow("ring question") << 0 << int(Button::Initialize) << false << 1;
+    QTest::newRow("invalid number") << 0 << int(Button::Initialize) << false << 2;
+    QTest::newRow("Speed") << 3 << int(Button::Speed) << true << 1;
+    QTest::newRow("About") << 3 << int(Button::About) << true << 1;
+    QTest::newRow("completion") << 1 << int(Button::Solve) << true << 1;
   }
   void boxesHoldTheCommands() {
     QFETCH(int, rings);
-    QFETCH(int, command);
+    QFETCH(int, button);
     QFETCH(bool, pending);
     QFETCH(int, closeAt);
-    Game g(rings ? std::vector<std::string>{std::to_string(rings)} : std::vector<std::string>{});
-    g.dialogs.shown.clear();
-    g.dialogs.answers = {"9", "2"};
-    void (Commands::*clicks[])() = {&Commands::InitializeClick, &Commands::SpeedClick,
-                                    &Commands::AboutClick, &Commands::SolveClick,
-                                    &Commands::AutoClick};
-    FakeControls before;
+    ScriptedDialogs dialogs;
+    dialogs.answers = {std::to_string(rings), "9", "2"};
+    rings ? void() : dialogs.answers.pop_front();
+    MainWindow w(dialogs);
+    rings ? w.ButtonOf(Button::Initialize)->click() : void();
+    dialogs.shown.clear();
     QImage board;
-    g.dialogs.during = [&] {
-      if (int(g.dialogs.shown.size()) == closeAt) {
-        for (auto click : clicks) {
-          (g.commands.*click)();
+    int moves = 0;
+    dialogs.during = [&] {
+      if (int(dialogs.shown.size()) == closeAt) {
+        for (int b = 0; b < 5; ++b) {
+          w.ButtonOf(Button(b))->click();
         }
-        const int moves = g.state.moves;
-        g.commands.TimerTick();
-        QVERIFY(int(g.dialogs.shown.size()) == closeAt && !g.controls.timer_started);
-        QCOMPARE(g.state.moves, moves + pending);
-        g.controls.closed = true;
-        before = g.controls;
-        board = g.pic.Image().copy();
+        QVERIFY(int(dialogs.shown.size()) == closeAt && !w.Timer1().isActive());
+        moves = w.State().moves;
+        w.SetTimerInterval(1);
+        w.StartTimer();
+        QTest::qWait(20);
+        QCOMPARE(w.State().moves, moves + (pending && button != int(Button::Solve)));
+        w.close();
+        board = w.Pic()->Image().copy();
+        moves = w.State().moves;
       }
     };
-    g.step = [&] { (g.commands.*clicks[pending ? command : 3])(); };
-    (g.commands.*clicks[pending ? 3 : command])();
-    QVERIFY(int(g.dialogs.shown.size()) == closeAt && g.pic.Image() == board);
-    QVERIFY(g.controls.interval == before.interval &&
-            std::equal(before.enabled, before.enabled + 5, g.controls.enabled));
+    QCOMPARE(RunLoop(w,
+                     [&] {
+                       if (pending) {
+                         QTimer::singleShot(0, w.ButtonOf(Button(button)), &QPushButton::click);
+                       }
+                       w.ButtonOf(Button(pending ? int(Button::Solve) : button))->click();
+                     }),
+             0);
+    QVERIFY(int(dialogs.shown.size()) == closeAt && w.Pic()->Image() == board);
+    QVERIFY(w.State().moves == moves && !w.Timer1().isActive() && w.Timer1().interval() == 1);
   }
 };
 
