@@ -170,62 +170,6 @@ class TestGame : public QObject {
     QVERIFY(w.IsEnabled(Button::Initialize) != w.IsEnabled(Button::Solve) &&
             !w.Timer1().isActive());
   }
-
-  // While any box is open no click runs, whatever button it is for (a click raised from code, as
-  // screen readers do, gets past the box), and ticks perform only the pending move; a close while
-  // it is open ends the event loop with status 0 and stops the command: no other box opens and
-  // nothing changes after it.
-  void boxesHoldTheCommands_data() {
-    QTest::addColumn<int>("rings");     // stacked first; 0: none
-    QTest::addColumn<int>("button");    // the button that opens the box
-    QTest::addColumn<bool>("pending");  // the box opens while a move is pending
-    QTest::addColumn<int>("closeAt");   // the box, counted from 1
-    QTest::newRow("ring question") << 0 << int(Button::Initialize) << false << 1;
-    QTest::newRow("invalid number") << 0 << int(Button::Initialize) << false << 2;
-    QTest::newRow("Speed") << 3 << int(Button::Speed) << true << 1;
-    QTest::newRow("About") << 3 << int(Button::About) << true << 1;
-    QTest::newRow("completion") << 1 << int(Button::Solve) << true << 1;
-  }
-  void boxesHoldTheCommands() {
-    QFETCH(int, rings);
-    QFETCH(int, button);
-    QFETCH(bool, pending);
-    QFETCH(int, closeAt);
-    ScriptedDialogs dialogs;
-    dialogs.answers = {std::to_string(rings), "9", "2"};
-    rings ? void() : dialogs.answers.pop_front();
-    MainWindow w(dialogs);
-    rings ? w.ButtonOf(Button::Initialize)->click() : void();
-    dialogs.shown.clear();
-    QImage board;
-    int moves = 0;
-    dialogs.during = [&] {
-      if (int(dialogs.shown.size()) == closeAt) {
-        for (int b = 0; b < 5; ++b) {
-          w.ButtonOf(Button(b))->click();
-        }
-        QVERIFY(int(dialogs.shown.size()) == closeAt && !w.Timer1().isActive());
-        moves = w.State().moves;
-        w.SetTimerInterval(1);
-        w.StartTimer();
-        QTest::qWait(20);
-        QCOMPARE(w.State().moves, moves + (pending && button != int(Button::Solve)));
-        w.close();
-        board = w.Pic()->Image().copy();
-        moves = w.State().moves;
-      }
-    };
-    QCOMPARE(RunLoop(w,
-                     [&] {
-                       if (pending) {
-                         QTimer::singleShot(0, w.ButtonOf(Button(button)), &QPushButton::click);
-                       }
-                       w.ButtonOf(Button(pending ? int(Button::Solve) : button))->click();
-                     }),
-             0);
-    QVERIFY(int(dialogs.shown.size()) == closeAt && w.Pic()->Image() == board);
-    QVERIFY(w.State().moves == moves && !w.Timer1().isActive() && w.Timer1().interval() == 1);
-  }
 };
 
 QTEST_MAIN(TestGame)

@@ -74,7 +74,9 @@ class TestWindow : public QObject {
       QVERIFY(m && m->text() == text && m->icon() == icon && m->buttons().size() == 1);
       QCOMPARE(m->windowTitle(), "Tower of Hanoi");  // with room for it beside the title buttons:
       QVERIFY(m->width() > m->fontMetrics().horizontalAdvance(m->windowTitle()) + 120);
-      QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, QPoint(280, 316));  // Initialize
+      for (int b = 0; b < 5; ++b) {  // clicks from code (as screen readers make them) do nothing
+        w.ButtonOf(Button(b))->click();
+      }
       QVERIFY(dialogs.OpenBox() == box);
     };
     const auto question = [&](QDialog* box, const char* title, std::string_view prompt) {
