@@ -10,15 +10,13 @@
 #include "commands/Dialogs.h"
 
 // Answers questions from a script (Cancel, "", once it has run out) and records the text of every
-// box and the icon of the last. `during` runs while each box is open.
+// box. `during` runs while each box is open.
 struct ScriptedDialogs : Dialogs {
   std::deque<std::string> answers;
   std::vector<std::string> shown;
-  MessageIcon icon = MessageIcon::None;
   std::function<void()> during = [] {};
 
-  void ShowMessage(std::string_view text, MessageIcon i) override {
-    icon = i;
+  void ShowMessage(std::string_view text, MessageIcon) override {
     shown.emplace_back(text);
     during();
   }
