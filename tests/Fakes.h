@@ -2,7 +2,6 @@
 
 // Message and input boxes for the tests, the benchmarks and the screenshot: they answer from a
 // script instead of waiting for a user.
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,7 +11,8 @@
 // Answers questions from a script (Cancel, "", once it has run out) and records the text of every
 // box. `during` runs while each box is open.
 struct ScriptedDialogs : Dialogs {
-  std::deque<std::string> answers;
+  std::vector<std::string> answers;
+  std::size_t answered = 0;
   std::vector<std::string> shown;
   std::function<void()> during = [] {};
 
@@ -21,10 +21,7 @@ struct ScriptedDialogs : Dialogs {
     during();
   }
   std::string AskText(std::string_view prompt, std::string_view) override {
-    std::string answer = answers.empty() ? "" : answers.front();
-    if (!answers.empty()) {
-      answers.pop_front();
-    }
+    std::string answer = answered < answers.size() ? answers[answered++] : "";
     shown.emplace_back(prompt);
     during();
     return answer;

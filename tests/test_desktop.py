@@ -7,7 +7,8 @@
 #
 # Usage: test_desktop.py x11|wayland PATH_TO_HANOI
 # Needs Xvfb, xdotool and python3-xlib, or sway, grim, wtype and Qt's Wayland plugin.
-import json, os, re, shutil, subprocess, sys, tempfile, time  # noqa: E401
+import os, re, shutil, subprocess, sys, tempfile, time  # noqa: E401
+from Xlib import X, display, protocol
 
 # A scenario is a name and its steps: key:K[,K...] presses keys at once (alt+i, Return, Tab);
 # type:T types an answer into the open box, then Enter; box:TITLE waits for a box so titled;
@@ -74,8 +75,7 @@ class X11:
                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         os.environ["DISPLAY"] = ":" + self.server.stdout.readline().decode().strip()
         os.environ.pop("QT_QPA_PLATFORM", None)
-        from Xlib import X, display, protocol
-        self.X, self.d, self.event = X, display.Display(), protocol.event
+        self.d = display.Display()
 
     def started(self):  # then activated by a click on the board
         wait(lambda: self.windows(MAIN))
@@ -93,12 +93,12 @@ class X11:
         run("xdotool", "key", *keys)
 
     def pixels(self, x, y, w, h):  # RGB
-        bgrx = self.win.get_image(x, y, w, h, self.X.ZPixmap, 0xFFFFFFFF).data
+        bgrx = self.win.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF).data
         return bytes(v for i in range(0, len(bgrx), 4) for v in (bgrx[i + 2], bgrx[i + 1], bgrx[i]))
 
     def close(self):  # WM_DELETE_WINDOW, then a round trip: with only a flush it is now and then lost
-        data = (32, [self.d.intern_atom("WM_DELETE_WINDOW"), self.X.CurrentTime, 0, 0, 0])
-        self.win.send_event(self.event.ClientMessage(
+        data = (32, [self.d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])
+        self.win.send_event(protocol.event.ClientMessage(
             window=self.win, data=data, client_type=self.d.intern_atom("WM_PROTOCOLS")))
         self.d.sync()
 
@@ -128,11 +128,8 @@ class Wayland:
         wait(lambda: "true" in run("swaymsg", f'[title="{MAIN}"] move position 0 0'))
         time.sleep(0.5)  # Qt takes the keyboard a round trip after the compositor gives it
 
-    def windows(self, title, node=None):
-        node = node or json.loads(run("swaymsg", "-t", "get_tree"))
-        found = [node] if node.get("pid") and re.search(title, node.get("name") or "") else []
-        children = node.get("nodes", []) + node.get("floating_nodes", [])
-        return sum((self.windows(title, child) for child in children), found)
+    def windows(self, title):  # a window's name is its title
+        return re.findall(f'"name": "{title.strip("^$")}"', run("swaymsg", "-t", "get_tree"))
 
     def keys(self, *keys, text=None):
         for key in keys:
