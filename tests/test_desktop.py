@@ -35,7 +35,7 @@ Alt+I, Enter on Initialize: one question | key:Tab key:alt+i,Return atmost:1
 Alt+I, a click on Initialize: one question | key:alt+i click:280 boxes:1
 Alt+S, a click on Speed: the delay holds | INIT8 key:alt+s click:392 type:0.001 key:alt+a box:^Tower.of.Hanoi$
 covered and uncovered | key:alt+i type:5 cover
-the focus taken from a question | key:alt+i focus type:3 board:123,,
+the focus taken from a question | key:alt+i box:^Tower.of.Hanoi$ focus key:3,Return board:123,,
 """.replace("INIT8", INIT8)
 MAIN, BOXES = "^Tower of Hanoi by Tandrovek$", "^(Tower of Hanoi|Time Delay)$"
 # The worked values, twips: bases and poles, then rings 1 to 8 by pole A, B, C, 322 high.
