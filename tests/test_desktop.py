@@ -48,10 +48,10 @@ WIDTHS, COLOURS = (1453, 1291, 1130, 968, 807, 646, 484, 323), (0x008080, 0x8000
 BOARD = (12, 47, 534, 236)  # the client pixels of the board below the letters, which the font places
 
 
-def board(spec):  # RGB of BOARD at 15 twips a pixel; "123,,": rings 1, 2, 3 on pole A
+def board(stacks):  # RGB of BOARD at 15 twips a pixel; "123,,": rings 1, 2, 3 on pole A
     pixels = {(x, y): 0xFFFFFF for y in range(47, 283) for x in range(12, 546)}
     rings = [(LEFTS[int(r) - 1][p], 3291 - 322 * i, WIDTHS[int(r) - 1], 322, COLOURS[(int(r) - 1) % 4])
-             for p, pole in enumerate(spec.split(",")) for i, r in enumerate(pole)]
+             for p, pole in enumerate(stacks.split(",")) for i, r in enumerate(pole)]
     for n, (left, top, width, height, colour) in enumerate(TOWERS + rings):
         for y in range(14 + top // 15, 15 + (top + height - 1) // 15):
             for x in range(12 + left // 15, 13 + (left + width - 1) // 15):
