@@ -61,9 +61,6 @@ class Commands {
   // About: names the author.
   void AboutClick();
 
-  // True while one of the program's boxes is open.
-  bool BoxOpen() const { return boxes_ > 0; }
-
  private:
   bool Refused() const { return boxes_ > 0 || controls_.Closing(); }
   // The boxes, counted while open. Empty (or false) when the window is closing, before or while

@@ -74,8 +74,7 @@ class X11:
     def __init__(self):
         self.server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24"],
                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        os.environ["DISPLAY"] = ":" + self.server.stdout.readline().decode().strip()
-        os.environ.pop("QT_QPA_PLATFORM", None)
+        os.environ.update(DISPLAY=":" + self.server.stdout.readline().decode().strip(), QT_QPA_PLATFORM="xcb")
         self.d = display.Display()
 
     def started(self):  # then activated by a click on the board
