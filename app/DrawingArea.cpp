@@ -70,20 +70,20 @@ QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const 
 }
 
 // The first image takes the ratio the widget has now; a resize keeps the ratio and redraws.
+QSize DrawingArea::DeviceSize(double ratio) const {
+  return QSize(int(std::ceil(std::max(0, width() - 2 * kBorder) * ratio)),
+               int(std::ceil(std::max(0, height() - 2 * kBorder) * ratio)));
+}
+
 void DrawingArea::EnsureImage() {
   const double ratio = image_.isNull() ? devicePixelRatioF() : ratio_;
-  const QSize logical(std::max(0, width() - 2 * kBorder), std::max(0, height() - 2 * kBorder));
-  const QSize device(int(std::ceil(logical.width() * ratio)),
-                     int(std::ceil(logical.height() * ratio)));
-  if (image_.isNull() || image_.size() != device) {
+  if (image_.isNull() || image_.size() != DeviceSize(ratio)) {
     Redraw(ratio);
   }
 }
 
 void DrawingArea::Redraw(double ratio) {
-  const QSize logical(std::max(0, width() - 2 * kBorder), std::max(0, height() - 2 * kBorder));
-  QImage fresh(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)),
-               QImage::Format_RGB32);
+  QImage fresh(DeviceSize(ratio), QImage::Format_RGB32);
   fresh.fill(kWhite);
   fresh.setDevicePixelRatio(ratio);
   image_ = fresh;

@@ -73,6 +73,8 @@ class DrawingArea : public QWidget, public Canvas {
     QString text;
   };
 
+  // The interior's size in device pixels at `ratio`.
+  QSize DeviceSize(double ratio) const;
   void EnsureImage();
   // Draws every kept operation, in order, into a fresh white image at `ratio`.
   void Redraw(double ratio);
