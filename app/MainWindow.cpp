@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcutEvent>
+#include <QStyle>
 
 #include "board/Description.h"
 
@@ -23,11 +24,12 @@ QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
 
 }  // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), texts_(texts) {
   static const bool factory = (QAccessible::installFactory(WindowFactory), true);
   Q_UNUSED(factory);
   setObjectName("frmMain");
-  setWindowTitle(kTitle);
+  setWindowTitle(tr("Tower of Hanoi by Tandrovek"));
   // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up. Each
   // size is drawn for its own pixel grid, so title bar and task switcher each get a sharp one.
   QTimer::singleShot(0, this, [this] {
@@ -47,7 +49,8 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
   // Pic: 150, 180, 8070 x 4095 twips.
   pic_->setObjectName("Pic");
   pic_->setGeometry(10, 12, 538, 273);
-  pic_->setAccessibleName("Tower of Hanoi board");
+  //: The board's name for screen readers.
+  pic_->setAccessibleName(tr("Tower of Hanoi board"));
 
   cmd_auto_->setEnabled(false);
   cmd_auto_->setDefault(true);
@@ -83,10 +86,12 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dia
   BoardChanged();
 }
 
-QPushButton* MainWindow::MakeButton(const char* name, const char* caption, int left) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), this);
+QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, int left) {
+  auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
-  button->setGeometry(left, 296, 97, 41);  // top 4440, 1455 x 615 twips
+  const QRect client(0, 0, kClientWidth, kClientHeight);
+  // Top 4440, 1455 x 615 twips.
+  button->setGeometry(QStyle::visualRect(layoutDirection(), client, QRect(left, 296, 97, 41)));
   return button;
 }
 
@@ -158,10 +163,10 @@ void MainWindow::CloseWindow() {
 }
 
 void MainWindow::BoardChanged() {
-  const QString text = QString::fromStdString(DescribeBoard(state_));
+  const QString text = QString::fromStdString(DescribeBoard(state_, texts_));
   pic_->setAccessibleDescription(text);
   pic_->setToolTip(text);
-  pic_->Announce(QString::fromStdString(narrator_.Update(state_)));
+  pic_->Announce(QString::fromStdString(narrator_.Update(state_, texts_)));
 }
 
 bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
@@ -206,19 +211,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 // Access keys click their button at once: Qt's own delayed click would fire from a timer, inside
-// whatever box another click had opened meanwhile. Two captions share a key: S (Solve, Speed) and
-// A (Auto Solve, About); the leftmost enabled button of those sharing it answers, so Alt+S is
-// Solve until the button reads Next (Alt+N), and Alt+A is Auto Solve while it is enabled.
+// whatever box another click had opened meanwhile. Where captions share a key, as S (Solve, Speed)
+// and A (Auto Solve, About) do in English, the first enabled button of those sharing it in the
+// row's reading order answers (the leftmost, or the rightmost right to left): Alt+S is Solve
+// until the button reads Next (Alt+N), and Alt+A is Auto Solve while it is enabled.
 QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
   const QKeySequence key = QKeySequence::mnemonic(pressed->text());
-  QPushButton* chosen = nullptr;
   for (QPushButton* button : {cmd_solve_, cmd_auto_, cmd_initialize_, command1_, cmd_done_}) {
-    if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == key &&
-        (!chosen || button->x() < chosen->x())) {
-      chosen = button;
+    if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == key) {
+      return button;
     }
   }
-  return chosen;
+  return nullptr;
 }
 
 // Qt 6.4 on X11 keeps a window's size in device pixels when it moves to a screen of another

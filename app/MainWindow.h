@@ -21,12 +21,15 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   Q_OBJECT
 
  public:
-  static constexpr const char* kTitle = "Tower of Hanoi by Tandrovek";
   static constexpr int kClientWidth = 564;   // 8460 twips
   static constexpr int kClientHeight = 341;  // 5115 twips
 
-  // `dialogs` answers the message and input boxes; it must outlive the window.
-  explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+  // `dialogs` answers the message and input boxes, `texts` gives the texts of the board and the
+  // commands (the window's own go through Qt's installed translations); both must outlive the
+  // window. In a right-to-left layout the row of buttons is mirrored; the board is a picture and
+  // stays as drawn.
+  explicit MainWindow(Dialogs& dialogs, const Translator& texts = English(),
+                      QWidget* parent = nullptr);
 
   // Controls
   void SetCaption(Button button, std::string_view caption) override;
@@ -57,24 +60,27 @@ class MainWindow : public QWidget, public Controls, public EventDispatch {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QPushButton* MakeButton(const char* name, const char* caption, int left);
+  QPushButton* MakeButton(const char* name, const QString& caption, int left);
   QPushButton* AccessKeyTarget(const QPushButton* pressed) const;
 
   GameState state_;
   Dialogs& dialogs_;
+  const Translator& texts_;
   // Declaration order of the design: Command1, cmdAuto, Timer1, cmdDone, cmdInitialize,
   // cmdSolve, Pic.
-  // Left edges are in pixels (twips / 15).
-  QPushButton* command1_ = MakeButton("Command1", "&Speed", 344);
-  QPushButton* cmd_auto_ = MakeButton("cmdAuto", "&Auto Solve", 120);
+  // Left edges are in pixels (twips / 15), left to right.
+  //: Button captions: "&" marks the access key (Alt with the letter after it). Each caption must
+  //: fit a 97-pixel button.
+  QPushButton* command1_ = MakeButton("Command1", tr("&Speed"), 344);
+  QPushButton* cmd_auto_ = MakeButton("cmdAuto", tr("&Auto Solve"), 120);
   QTimer timer1_;
-  QPushButton* cmd_done_ = MakeButton("cmdDone", "&About", 456);
-  QPushButton* cmd_initialize_ = MakeButton("cmdInitialize", "&Initialize", 232);
-  QPushButton* cmd_solve_ = MakeButton("cmdSolve", "&Solve", 8);
+  QPushButton* cmd_done_ = MakeButton("cmdDone", tr("&About"), 456);
+  QPushButton* cmd_initialize_ = MakeButton("cmdInitialize", tr("&Initialize"), 232);
+  QPushButton* cmd_solve_ = MakeButton("cmdSolve", tr("&Solve"), 8);
   DrawingArea* pic_ = new DrawingArea(this);
   Board board_{state_, *pic_};
   Solver solver_{state_, *this};
-  Commands commands_{state_, board_, solver_, *this, dialogs_};
+  Commands commands_{state_, board_, solver_, *this, dialogs_, texts_};
   MoveNarrator narrator_;
   bool closing_ = false;
   bool timer_started_ = false;

@@ -28,7 +28,7 @@ int MinimumBoxWidth(const QWidget& box) {
 
 void QtDialogs::ShowMessage(std::string_view text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                  kAppTitle, ToQString(text), QMessageBox::Ok, parent_);
+                  tr("Tower of Hanoi"), ToQString(text), QMessageBox::Ok, parent_);
   // The message box sizes itself to its layout's minimum width: a row of that width below the rest.
   auto* grid = static_cast<QGridLayout*>(box.layout());
   grid->addItem(new QSpacerItem(MinimumBoxWidth(box), 0), grid->rowCount(), 0, 1,
@@ -39,7 +39,7 @@ void QtDialogs::ShowMessage(std::string_view text, MessageIcon icon) {
 std::string QtDialogs::AskText(std::string_view prompt, std::string_view title) {
   QInputDialog box(parent_);
   box.setInputMode(QInputDialog::TextInput);
-  box.setWindowTitle(title.empty() ? QString(kAppTitle) : ToQString(title));
+  box.setWindowTitle(title.empty() ? tr("Tower of Hanoi") : ToQString(title));
   box.setLabelText(ToQString(prompt));
   box.setTextValue(QString());
   box.setMinimumWidth(MinimumBoxWidth(box));

@@ -22,11 +22,10 @@ class QtDialogs : public QObject, public Dialogs {
   Q_OBJECT
 
  public:
-  static constexpr const char* kAppTitle = "Tower of Hanoi";
-
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   void SetParent(QWidget* parent) { parent_ = parent; }
 
+  // Boxes without a title of their own are titled "Tower of Hanoi", in the user's language.
   void ShowMessage(std::string_view text, MessageIcon icon) override;
   std::string AskText(std::string_view prompt, std::string_view title) override;
 

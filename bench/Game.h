@@ -37,7 +37,7 @@ struct Game : EventDispatch {
   FakeControls controls;
   ScriptedDialogs dialogs;
   Solver solver{state, *this};
-  Commands commands{state, board, solver, controls, dialogs};
+  Commands commands{state, board, solver, controls, dialogs, English()};
   std::function<void()> step = [this] { commands.SolveClick(); };
 
   explicit Game(std::vector<std::string> answers = {}) {

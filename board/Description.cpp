@@ -5,8 +5,46 @@
 
 namespace {
 
-char PoleLetter(int pole) {
-  return static_cast<char>('A' + pole - 1);
+// The poles keep the letters drawn on the board, A, B and C, in every language.
+//: A pole without rings. %1 is the pole's letter (A, B or C, as on the board).
+constexpr Text kEmpty = {"Board", QT_TRANSLATE_NOOP("Board", "%1: empty.")};
+//: The one ring on a pole. %1: the pole's letter; %2: the ring's number (1 is the widest).
+constexpr Text kOneRing = {"Board", QT_TRANSLATE_NOOP("Board", "%1: ring %2.")};
+//: Several rings on a pole, bottom to top. %1: the pole's letter; %2: their numbers, as "1, 2, 3".
+constexpr Text kRings = {"Board", QT_TRANSLATE_NOOP("Board", "%1: rings %2.")};
+//: Joins ring numbers into a list: "1, 2", then "1, 2, 3".
+constexpr Text kList = {"Board", QT_TRANSLATE_NOOP("Board", "%1, %2")};
+//: After the poles, during a solution. %1: moves made; %2: moves in all.
+constexpr Text kMove = {"Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2.")};
+//: %1: moves made; %2: moves in all; %3: the ring to move next; %4, %5: poles A, B or C.
+constexpr Text kMoveNext = {
+    "Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2; next: ring %3 from %4 to %5.")};
+//: After the poles, once every ring stands on C. %1 and %2: the same number of moves.
+constexpr Text kMoveSolved = {"Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2. Puzzle solved.")};
+
+//: Spoken when one ring has been stacked on pole A.
+constexpr Text kStackedOne = {"Board", QT_TRANSLATE_NOOP("Board", "1 ring on pole A.")};
+//: Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.
+constexpr Text kStacked = {
+    "Board", QT_TRANSLATE_N_NOOP("Board",
+                                 "%n rings on pole A, ring 1 the widest at the bottom, "
+                                 "ring %n the narrowest on top.")};
+//: Spoken when a solution of one ring starts; Next is the button's caption.
+constexpr Text kSolvingOne = {
+    "Board", QT_TRANSLATE_NOOP("Board", "Solving 1 ring in 1 move: press Next for each move.")};
+//: Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).
+constexpr Text kSolving = {
+    "Board",
+    QT_TRANSLATE_N_NOOP("Board", "Solving %n rings in %1 moves: press Next for each move.")};
+//: Spoken after a move. %1: moves made; %2: moves in all; %3: the ring; %4, %5: poles A, B or C.
+constexpr Text kMoved = {"Board",
+                         QT_TRANSLATE_NOOP("Board", "Move %1 of %2: ring %3 from %4 to %5.")};
+//: Spoken after the last move; as "Move %1 of %2: ring %3 from %4 to %5.", then the end.
+constexpr Text kMovedLast = {
+    "Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2: ring %3 from %4 to %5. Puzzle solved.")};
+
+std::string PoleLetter(int pole) {
+  return std::string(1, static_cast<char>('A' + pole - 1));
 }
 
 bool MovePending(const GameState& s) {
@@ -27,13 +65,9 @@ bool Solved(const GameState& s) {
                      [](const Ring& r) { return r.pole == 3; });
 }
 
-std::string Counted(int count, const char* noun) {
-  return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
-}
-
 }  // namespace
 
-std::string DescribeBoard(const GameState& s) {
+std::string DescribeBoard(const GameState& s, const Translator& tr) {
   std::string text;
   for (int pole = 1; pole <= 3; ++pole) {
     const Tower& tower = s.towers[pole];
@@ -43,46 +77,46 @@ std::string DescribeBoard(const GameState& s) {
     if (MovePending(s) && s.rings[s.grabbed].pole == pole) {
       rings.push_back(s.grabbed);
     }
-    if (!text.empty()) {
-      text += ' ';
-    }
-    text += PoleLetter(pole);
+    text += text.empty() ? "" : " ";
     if (rings.empty()) {
-      text += ": empty.";
+      text += Fill(tr.Translate(kEmpty), {PoleLetter(pole)});
       continue;
     }
-    text += rings.size() == 1 ? ": ring " : ": rings ";
-    for (std::size_t i = 0; i < rings.size(); ++i) {
-      text += (i ? ", " : "") + std::to_string(rings[i]);
+    std::string list = tr.Number(rings[0]);
+    for (std::size_t i = 1; i < rings.size(); ++i) {
+      list = Fill(tr.Translate(kList), {list, tr.Number(rings[i])});
     }
-    text += '.';
+    text += Fill(tr.Translate(rings.size() == 1 ? kOneRing : kRings), {PoleLetter(pole), list});
   }
 
-  const bool started = s.solving || s.moves > 0;
-  if (started && s.numrings >= 1) {
-    text += " Move " + std::to_string(s.moves) + " of " + std::to_string(TotalMoves(s));
+  if ((s.solving || s.moves > 0) && s.numrings >= 1) {
+    const std::string moves = tr.Number(s.moves), total = tr.Number(TotalMoves(s));
     if (MovePending(s)) {
       const Ring& ring = s.rings[s.grabbed];
-      text += "; next: ring " + std::to_string(s.grabbed) + " from " + PoleLetter(ring.pole) +
-              " to " + PoleLetter(ring.target) + '.';
+      text += ' ' + Fill(tr.Translate(kMoveNext), {moves, total, tr.Number(s.grabbed),
+                                                   PoleLetter(ring.pole), PoleLetter(ring.target)});
     } else {
-      text += Solved(s) ? ". Puzzle solved." : ".";
+      text += ' ' + Fill(tr.Translate(Solved(s) ? kMoveSolved : kMove), {moves, total});
     }
   }
   return text;
 }
 
-std::string MoveNarrator::Update(const GameState& s) {
+std::string MoveNarrator::Update(const GameState& s, const Translator& tr) {
   std::string text;
+  if (!stacked_ && s.numrings >= 1) {
+    text = s.numrings == 1 ? tr.Translate(kStackedOne) : tr.Translate(kStacked, s.numrings);
+    stacked_ = true;
+  }
   if (s.solving && !solving_ && s.moves == 0 && s.numrings >= 1) {
-    text = "Solving " + Counted(s.numrings, "ring") + " in " + Counted(TotalMoves(s), "move") +
-           ": press Next for each move.";
+    text = s.numrings == 1 ? tr.Translate(kSolvingOne)
+                           : Fill(tr.Translate(kSolving, s.numrings), {tr.Number(TotalMoves(s))});
   }
   solving_ = s.solving;
   if (s.moves != moves_ && s.moves > 0 && ring_ != 0) {
-    text = "Move " + std::to_string(s.moves) + " of " + std::to_string(TotalMoves(s)) + ": ring " +
-           std::to_string(ring_) + " from " + PoleLetter(from_) + " to " + PoleLetter(to_) + '.' +
-           (Solved(s) ? " Puzzle solved." : "");
+    text = Fill(tr.Translate(Solved(s) ? kMovedLast : kMoved),
+                {tr.Number(s.moves), tr.Number(TotalMoves(s)), tr.Number(ring_), PoleLetter(from_),
+                 PoleLetter(to_)});
     ring_ = 0;
   }
   moves_ = s.moves;

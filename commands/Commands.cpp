@@ -15,12 +15,12 @@ std::optional<std::int16_t> ReadInt16(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> Commands::Ask(std::string_view prompt, std::string_view title) {
+std::optional<std::string> Commands::Ask(const Text& prompt, const Text* title) {
   if (controls_.Closing()) {
     return std::nullopt;
   }
   ++boxes_;
-  std::string answer = dialogs_.AskText(prompt, title);
+  std::string answer = dialogs_.AskText(tr_.Translate(prompt), title ? tr_.Translate(*title) : "");
   --boxes_;
   if (controls_.Closing()) {
     return std::nullopt;
@@ -28,7 +28,7 @@ std::optional<std::string> Commands::Ask(std::string_view prompt, std::string_vi
   return answer;
 }
 
-bool Commands::Tell(std::string_view text, MessageIcon icon) {
+bool Commands::Tell(const std::string& text, MessageIcon icon) {
   if (controls_.Closing()) {
     return false;
   }
@@ -47,7 +47,7 @@ void Commands::InitializeClick() {
 
   std::int16_t count = 0;
   for (;;) {
-    const std::optional<std::string> text = Ask(kRingsPrompt, std::string_view());
+    const std::optional<std::string> text = Ask(kRingsPrompt, nullptr);
     if (!text) {
       return;
     }
@@ -56,7 +56,7 @@ void Commands::InitializeClick() {
       count = *answer;
       break;
     }
-    if (!Tell(kInvalidRings, MessageIcon::None)) {
+    if (!Tell(tr_.Translate(kInvalidRings), MessageIcon::None)) {
       return;
     }
   }
@@ -86,7 +86,7 @@ void Commands::SolveClick() {
   if (state_.numrings < 1) {
     return;
   }
-  controls_.SetCaption(Button::Solve, kNextCaption);
+  controls_.SetCaption(Button::Solve, tr_.Translate(kNextCaption));
   controls_.SetEnabled(Button::Auto, true);
   state_.solving = true;
   controls_.BoardChanged();
@@ -112,8 +112,7 @@ void Commands::PerformPendingMove() {
   const auto on_dest = std::count_if(s.rings.begin() + 1, s.rings.begin() + last,
                                      [](const Ring& r) { return r.pole == 3; });
   if (on_dest == s.numrings) {
-    if (!Tell("Solution complete in " + std::to_string(s.moves) + " iterations.",
-              MessageIcon::Information)) {
+    if (!Tell(tr_.Translate(kComplete, s.moves), MessageIcon::Information)) {
       return;
     }
     controls_.SetEnabled(Button::Solve, false);
@@ -122,7 +121,7 @@ void Commands::PerformPendingMove() {
 }
 
 void Commands::AutoClick() {
-  if (!Refused() && controls_.Caption(Button::Solve) == kNextCaption) {
+  if (!Refused() && controls_.Caption(Button::Solve) == tr_.Translate(kNextCaption)) {
     controls_.StartTimer();
   }
 }
@@ -137,7 +136,7 @@ void Commands::SpeedClick() {
   if (Refused()) {
     return;
   }
-  const std::optional<std::string> text = Ask(kDelayPrompt, kDelayTitle);
+  const std::optional<std::string> text = Ask(kDelayPrompt, &kDelayTitle);
   if (!text) {
     return;
   }
@@ -145,7 +144,7 @@ void Commands::SpeedClick() {
   const std::optional<std::int32_t> interval =
       seconds ? RoundToInt32(*seconds * 1000) : std::nullopt;
   if (!interval || *interval < 0) {
-    Tell(kInvalidDelay, MessageIcon::None);
+    Tell(tr_.Translate(kInvalidDelay), MessageIcon::None);
     return;
   }
   state_.speed = *seconds;
@@ -154,6 +153,7 @@ void Commands::SpeedClick() {
 
 void Commands::AboutClick() {
   if (!Refused()) {
-    Tell(kAboutText, MessageIcon::None);
+    Tell(tr_.Translate(kAboutAuthor) + "\r\n" + Fill(tr_.Translate(kAboutMail), {kMail}),
+         MessageIcon::None);
   }
 }

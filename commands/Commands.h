@@ -7,6 +7,7 @@
 
 #include "board/Board.h"
 #include "board/GameState.h"
+#include "board/Translator.h"
 #include "commands/Controls.h"
 #include "commands/Dialogs.h"
 #include "solver/Solver.h"
@@ -19,19 +20,46 @@
 // pending move. Once the window is closing no box opens and no handler goes on after its box.
 class Commands {
  public:
-  static constexpr std::string_view kRingsPrompt = "Number of rings to begin with (1-8)";
-  static constexpr std::string_view kInvalidRings = "Invalid number of rings";
-  static constexpr std::string_view kDelayPrompt =
-      "Enter time in seconds for the delay in moves during the demo. For Eg: 1.65";
-  static constexpr std::string_view kDelayTitle = "Time Delay";
-  static constexpr std::string_view kInvalidDelay = "Invalid time delay";
-  static constexpr std::string_view kAboutText =
-      "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
-  static constexpr std::string_view kNextCaption = "&Next";
+  //: The ring question; the rings are counted from 1 to 8.
+  static constexpr Text kRingsPrompt = {
+      "Commands", QT_TRANSLATE_NOOP("Commands", "Number of rings to begin with (1-8)")};
+  static constexpr Text kInvalidRings = {"Commands",
+                                         QT_TRANSLATE_NOOP("Commands", "Invalid number of rings")};
+  //: Keep the example with a point: the answer is read with "." as the decimal point only.
+  static constexpr Text kDelayPrompt = {
+      "Commands",
+      QT_TRANSLATE_NOOP(
+          "Commands",
+          "Enter time in seconds for the delay in moves during the demo. For Eg: 1.65")};
+  //: Title of the delay question.
+  static constexpr Text kDelayTitle = {"Commands", QT_TRANSLATE_NOOP("Commands", "Time Delay")};
+  static constexpr Text kInvalidDelay = {"Commands",
+                                         QT_TRANSLATE_NOOP("Commands", "Invalid time delay")};
+  //: First line of About.
+  static constexpr Text kAboutAuthor = {
+      "Commands", QT_TRANSLATE_NOOP("Commands", "This program was made by Tandrovek.")};
+  //: Second line of About; %1 is the author's e-mail address.
+  static constexpr Text kAboutMail = {"Commands",
+                                      QT_TRANSLATE_NOOP("Commands", "Send your comments to %1")};
+  static constexpr std::string_view kMail = "tandrovek@example.com";
+  //: Caption of the Solve button once a solution runs: each press makes the next move. "&" marks
+  //: the access key (Alt with the letter after it); it must fit a 97-pixel button.
+  static constexpr Text kNextCaption = {"Commands", QT_TRANSLATE_NOOP("Commands", "&Next")};
+  //: Shown once the last ring stands on pole C. %n: the moves made (1 to 255). The English text
+  //: always says "iterations", even for 1.
+  static constexpr Text kComplete = {
+      "Commands", QT_TRANSLATE_N_NOOP("Commands", "Solution complete in %n iterations.")};
   static constexpr std::int16_t kMaxRings = 8;
 
-  Commands(GameState& state, Board& board, Solver& solver, Controls& controls, Dialogs& dialogs)
-      : state_(state), board_(board), solver_(solver), controls_(controls), dialogs_(dialogs) {}
+  // Texts shown go through `tr`, in the user's language.
+  Commands(GameState& state, Board& board, Solver& solver, Controls& controls, Dialogs& dialogs,
+           const Translator& tr)
+      : state_(state),
+        board_(board),
+        solver_(solver),
+        controls_(controls),
+        dialogs_(dialogs),
+        tr_(tr) {}
 
   // Initialize, once per run: asks for the ring count until it is 0 to 8 ("Invalid number of
   // rings" otherwise, including counts beyond the 16-bit range). 0, an empty answer or Cancel
@@ -46,7 +74,7 @@ class Commands {
   // "Solution complete in N iterations." and then disables the button.
   void SolveClick();
 
-  // Auto Solve: starts the timer when the Solve button reads "&Next".
+  // Auto Solve: starts the timer when the Solve button reads "&Next" (in the user's language).
   void AutoClick();
   // A timer tick is a press of Next: it performs the pending move, if any, even while a box is
   // open. It never starts a solution.
@@ -58,15 +86,15 @@ class Commands {
   // and leaves the interval and `speed` as they were.
   void SpeedClick();
 
-  // About: names the author.
+  // About: names the author and his address, on two lines.
   void AboutClick();
 
  private:
   bool Refused() const { return boxes_ > 0 || controls_.Closing(); }
   // The boxes, counted while open. Empty (or false) when the window is closing, before or while
   // the box is open: the handler then stops.
-  std::optional<std::string> Ask(std::string_view prompt, std::string_view title);
-  bool Tell(std::string_view text, MessageIcon icon);
+  std::optional<std::string> Ask(const Text& prompt, const Text* title);
+  bool Tell(const std::string& text, MessageIcon icon);
   void PerformPendingMove();
 
   GameState& state_;
@@ -74,5 +102,6 @@ class Commands {
   Solver& solver_;
   Controls& controls_;
   Dialogs& dialogs_;
+  const Translator& tr_;
   int boxes_ = 0;
 };

@@ -85,7 +85,7 @@ class TestGame : public QObject {
         std::vector<int>&from = towers[pending.pole - 1], &to = towers[pending.target - 1];
         QVERIFY(from.back() == s.grabbed && (to.empty() || to.back() < from.back()));
         const char* one = "A: ring 1. B: empty. C: empty. Move 0 of 1; next: ring 1 from A to C.";
-        QVERIFY(n > 1 || DescribeBoard(s) == one);
+        QVERIFY(n > 1 || DescribeBoard(s, English()) == one);
         to.push_back(from.back());
         from.pop_back();
         heard << (moves ? "" : note->text(QAccessible::Name));
@@ -155,7 +155,10 @@ class TestGame : public QObject {
     }
     QString shown;
     for (const std::string& box : dialogs.shown) {
-      shown += box == Commands::kRingsPrompt || box == Commands::kDelayPrompt ? 'Q' : 'I';
+      shown += box == English().Translate(Commands::kRingsPrompt) ||
+                       box == English().Translate(Commands::kDelayPrompt)
+                   ? 'Q'
+                   : 'I';
       QVERIFY(box[0] != 'I' || box == (speed ? "Invalid time delay" : "Invalid number of rings"));
     }
     QCOMPARE(shown, boxes);

@@ -83,13 +83,16 @@ class TestWindow : public QObject {
       QTest::keyClicks(&w, keys);
       key == Qt::Key_Close ? void(w.close()) : QTest::keyClick(&w, key);
     };
-    const std::string about(Commands::kAboutText);
+    const std::string about =
+        "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
     QList<std::function<void()>> steps = {
-        [&] { box("Tower of Hanoi", Commands::kRingsPrompt, -1, "9"); },
+        [&] { box("Tower of Hanoi", English().Translate(Commands::kRingsPrompt), -1, "9"); },
         [&] { box("Tower of Hanoi", "Invalid number of rings", QMessageBox::NoIcon, ""); },
-        [&] { box("Tower of Hanoi", Commands::kRingsPrompt, -1, "3"); },
-        [&] { box("Time Delay", Commands::kDelayPrompt, -1, "5", Qt::Key_Escape); },  // Cancel
-        [&] { box("Time Delay", Commands::kDelayPrompt, -1, "0.001"); },
+        [&] { box("Tower of Hanoi", English().Translate(Commands::kRingsPrompt), -1, "3"); },
+        [&] {
+          box("Time Delay", English().Translate(Commands::kDelayPrompt), -1, "5", Qt::Key_Escape);
+        },  // Cancel
+        [&] { box("Time Delay", English().Translate(Commands::kDelayPrompt), -1, "0.001"); },
         [&] { box("Tower of Hanoi", "Solution complete in 7 iterations.", 1, ""); },
         [&] {
           box("Tower of Hanoi", about.substr(0, 35) + "\n" + about.substr(37), 0, "",
@@ -132,7 +135,7 @@ class TestWindow : public QObject {
     w.setScreen(QGuiApplication::screens()[1]);
     QTRY_COMPARE(w.Pic()->Image().devicePixelRatio(), 2.0);
     w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
-    const MainWindow fresh(dialogs, &w);  // drawn at ratio 2 from the start
+    const MainWindow fresh(dialogs, English(), &w);  // drawn at ratio 2 from the start
     QCOMPARE(w.Pic()->Image(), fresh.Pic()->Image());
   }
 };
