@@ -6,81 +6,81 @@
     <message>
         <source>%1: empty.</source>
         <extracomment>A pole without rings. %1 is the pole&apos;s letter (A, B or C, as on the board).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: فارغ.</translation>
     </message>
     <message>
         <source>%1: ring %2.</source>
         <extracomment>The one ring on a pole. %1: the pole&apos;s letter; %2: the ring&apos;s number (1 is the widest).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: الحلقة %2.</translation>
     </message>
     <message>
         <source>%1: rings %2.</source>
         <extracomment>Several rings on a pole, bottom to top. %1: the pole&apos;s letter; %2: their numbers, as &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: الحلقات %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins ring numbers into a list: &quot;1, 2&quot;, then &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
     <message>
         <source>Move %1 of %2.</source>
         <extracomment>After the poles, during a solution. %1: moves made; %2: moves in all.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النقلة %1 من %2.</translation>
     </message>
     <message>
         <source>Move %1 of %2; next: ring %3 from %4 to %5.</source>
         <extracomment>%1: moves made; %2: moves in all; %3: the ring to move next; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النقلة %1 من %2؛ التالية: الحلقة %3 من %4 إلى %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2. Puzzle solved.</source>
         <extracomment>After the poles, once every ring stands on C. %1 and %2: the same number of moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النقلة %1 من %2. حُلّت الأحجية.</translation>
     </message>
     <message>
         <source>1 ring on pole A.</source>
         <extracomment>Spoken when one ring has been stacked on pole A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حلقة واحدة على العمود A.</translation>
     </message>
     <message numerus="yes">
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا حلقات على العمود A.</numerusform>
+            <numerusform>حلقة واحدة على العمود A.</numerusform>
+            <numerusform>حلقتان على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
+            <numerusform>%n حلقات على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
+            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
+            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
         </translation>
     </message>
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حل حلقة واحدة في نقلة واحدة: اضغط «التالي» لكل نقلة.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>حل دون حلقات.</numerusform>
+            <numerusform>حل حلقة واحدة، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
+            <numerusform>حل حلقتين، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
+            <numerusform>حل %n حلقات، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
+            <numerusform>حل %n حلقة، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
+            <numerusform>حل %n حلقة، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5.</source>
         <extracomment>Spoken after a move. %1: moves made; %2: moves in all; %3: the ring; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النقلة %1 من %2: الحلقة %3 من %4 إلى %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5. Puzzle solved.</source>
         <extracomment>Spoken after the last move; as &quot;Move %1 of %2: ring %3 from %4 to %5.&quot;, then the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النقلة %1 من %2: الحلقة %3 من %4 إلى %5. حُلّت الأحجية.</translation>
     </message>
 </context>
 <context>
@@ -88,51 +88,51 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدد الحلقات في البداية (1-8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الحلقات غير صالح</translation>
     </message>
     <message>
         <source>Enter time in seconds for the delay in moves during the demo. For Eg: 1.65</source>
         <extracomment>Keep the example with a point: the answer is read with &quot;.&quot; as the decimal point only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أدخل المدة بالثواني بين نقلات العرض، بنقطة عشرية، مثل: 1.65</translation>
     </message>
     <message>
         <source>Time Delay</source>
         <extracomment>Title of the delay question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مدة الانتظار</translation>
     </message>
     <message>
         <source>Invalid time delay</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة انتظار غير صالحة</translation>
     </message>
     <message>
         <source>This program was made by Tandrovek.</source>
         <extracomment>First line of About.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هذا البرنامج من إعداد Tandrovek.</translation>
     </message>
     <message>
         <source>Send your comments to %1</source>
         <extracomment>Second line of About; %1 is the author&apos;s e-mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أرسل ملاحظاتك إلى %1</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Caption of the Solve button once a solution runs: each press makes the next move. &quot;&amp;&quot; marks the access key (Alt with the letter after it); it must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي</translation>
     </message>
     <message numerus="yes">
         <source>Solution complete in %n iterations.</source>
         <extracomment>Shown once the last ring stands on pole C. %n: the moves made (1 to 255). The English text always says &quot;iterations&quot;, even for 1.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>اكتمل الحل دون نقلات.</numerusform>
+            <numerusform>اكتمل الحل في نقلة واحدة.</numerusform>
+            <numerusform>اكتمل الحل في نقلتين.</numerusform>
+            <numerusform>اكتمل الحل في %n نقلات.</numerusform>
+            <numerusform>اكتمل الحل في %n نقلة.</numerusform>
+            <numerusform>اكتمل الحل في %n نقلة.</numerusform>
         </translation>
     </message>
 </context>
@@ -140,33 +140,33 @@
     <name>MainWindow</name>
     <message>
         <source>Tower of Hanoi by Tandrovek</source>
-        <translation type="unfinished"></translation>
+        <translation>برج هانوي من Tandrovek</translation>
     </message>
     <message>
         <source>Tower of Hanoi board</source>
         <extracomment>The board&apos;s name for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لوحة برج هانوي</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
         <extracomment>Button captions: &quot;&amp;&quot; marks the access key (Alt with the letter after it). Each caption must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سرعة</translation>
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>حل &amp;آلي</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>حو&amp;ل</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;عداد</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;حل</translation>
     </message>
 </context>
 <context>
@@ -174,14 +174,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Tower of Hanoi</source>
-        <translation type="unfinished"></translation>
+        <translation>برج هانوي</translation>
     </message>
 </context>
 <context>
@@ -199,17 +199,27 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: hanoi [خيار]...
+يعرض أحجية برج هانوي في نافذة ويحلّها نقلةً نقلة.
+لا يأخذ البرنامج معاملات خاصة به، ويتجاهل ما سواها.
+
+  -h, --help        اعرض هذه المساعدة واخرج
+  -v, --version     اعرض الإصدار واخرج
+
+تنطبق خيارات Qt، ومنها:
+  -platform NAME    نظام النوافذ: xcb (X11) أو wayland
+  -style NAME       مظهر الأزرار والمربعات، مثل Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: لا توجد شاشة لعرض النافذة: لم يُضبط WAYLAND_DISPLAY ولا DISPLAY</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: تعذّر فتح النافذة: %1</translation>
     </message>
 </context>
 </TS>

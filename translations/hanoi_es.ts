@@ -6,73 +6,73 @@
     <message>
         <source>%1: empty.</source>
         <extracomment>A pole without rings. %1 is the pole&apos;s letter (A, B or C, as on the board).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: vacía.</translation>
     </message>
     <message>
         <source>%1: ring %2.</source>
         <extracomment>The one ring on a pole. %1: the pole&apos;s letter; %2: the ring&apos;s number (1 is the widest).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: anillo %2.</translation>
     </message>
     <message>
         <source>%1: rings %2.</source>
         <extracomment>Several rings on a pole, bottom to top. %1: the pole&apos;s letter; %2: their numbers, as &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: anillos %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins ring numbers into a list: &quot;1, 2&quot;, then &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Move %1 of %2.</source>
         <extracomment>After the poles, during a solution. %1: moves made; %2: moves in all.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento %1 de %2.</translation>
     </message>
     <message>
         <source>Move %1 of %2; next: ring %3 from %4 to %5.</source>
         <extracomment>%1: moves made; %2: moves in all; %3: the ring to move next; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento %1 de %2; siguiente: anillo %3 de %4 a %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2. Puzzle solved.</source>
         <extracomment>After the poles, once every ring stands on C. %1 and %2: the same number of moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento %1 de %2. Rompecabezas resuelto.</translation>
     </message>
     <message>
         <source>1 ring on pole A.</source>
         <extracomment>Spoken when one ring has been stacked on pole A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 anillo en la varilla A.</translation>
     </message>
     <message numerus="yes">
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n anillo en la varilla A.</numerusform>
+            <numerusform>%n anillos en la varilla A: el anillo 1, el más ancho, abajo; el anillo %n, el más estrecho, arriba.</numerusform>
         </translation>
     </message>
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo 1 anillo en 1 movimiento: pulse Siguiente para cada movimiento.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resolviendo %n anillo en %1 movimientos: pulse Siguiente para cada movimiento.</numerusform>
+            <numerusform>Resolviendo %n anillos en %1 movimientos: pulse Siguiente para cada movimiento.</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5.</source>
         <extracomment>Spoken after a move. %1: moves made; %2: moves in all; %3: the ring; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento %1 de %2: anillo %3 de %4 a %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5. Puzzle solved.</source>
         <extracomment>Spoken after the last move; as &quot;Move %1 of %2: ring %3 from %4 to %5.&quot;, then the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento %1 de %2: anillo %3 de %4 a %5. Rompecabezas resuelto.</translation>
     </message>
 </context>
 <context>
@@ -80,47 +80,47 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de anillos para empezar (1-8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de anillos no válido</translation>
     </message>
     <message>
         <source>Enter time in seconds for the delay in moves during the demo. For Eg: 1.65</source>
         <extracomment>Keep the example with a point: the answer is read with &quot;.&quot; as the decimal point only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en segundos entre movimientos de la demostración, con punto decimal, por ejemplo: 1.65</translation>
     </message>
     <message>
         <source>Time Delay</source>
         <extracomment>Title of the delay question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Invalid time delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa no válida</translation>
     </message>
     <message>
         <source>This program was made by Tandrovek.</source>
         <extracomment>First line of About.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este programa lo hizo Tandrovek.</translation>
     </message>
     <message>
         <source>Send your comments to %1</source>
         <extracomment>Second line of About; %1 is the author&apos;s e-mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envíe sus comentarios a %1</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Caption of the Solve button once a solution runs: each press makes the next move. &quot;&amp;&quot; marks the access key (Alt with the letter after it); it must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message numerus="yes">
         <source>Solution complete in %n iterations.</source>
         <extracomment>Shown once the last ring stands on pole C. %n: the moves made (1 to 255). The English text always says &quot;iterations&quot;, even for 1.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resuelto en %n movimiento.</numerusform>
+            <numerusform>Resuelto en %n movimientos.</numerusform>
         </translation>
     </message>
 </context>
@@ -128,33 +128,33 @@
     <name>MainWindow</name>
     <message>
         <source>Tower of Hanoi by Tandrovek</source>
-        <translation type="unfinished"></translation>
+        <translation>Torres de Hanói, de Tandrovek</translation>
     </message>
     <message>
         <source>Tower of Hanoi board</source>
         <extracomment>The board&apos;s name for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tablero de las torres de Hanói</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
         <extracomment>Button captions: &quot;&amp;&quot; marks the access key (Alt with the letter after it). Each caption must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automático</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preparar</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resolver</translation>
     </message>
 </context>
 <context>
@@ -162,14 +162,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Tower of Hanoi</source>
-        <translation type="unfinished"></translation>
+        <translation>Torres de Hanói</translation>
     </message>
 </context>
 <context>
@@ -187,17 +187,27 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: hanoi [OPCIÓN]...
+Muestra el rompecabezas de las torres de Hanói en una ventana y lo resuelve movimiento a movimiento.
+El programa no tiene argumentos propios; los demás se ignoran.
+
+  -h, --help        mostrar esta ayuda y salir
+  -v, --version     mostrar la versión y salir
+
+Valen las opciones de Qt, entre ellas:
+  -platform NOMBRE  el sistema de ventanas: xcb (X11) o wayland
+  -style NOMBRE     el aspecto de los botones y diálogos, como Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: no hay pantalla donde mostrar la ventana: no está definida ni WAYLAND_DISPLAY ni DISPLAY</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: no se puede abrir la ventana: %1</translation>
     </message>
 </context>
 </TS>

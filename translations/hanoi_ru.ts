@@ -6,75 +6,75 @@
     <message>
         <source>%1: empty.</source>
         <extracomment>A pole without rings. %1 is the pole&apos;s letter (A, B or C, as on the board).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: пусто.</translation>
     </message>
     <message>
         <source>%1: ring %2.</source>
         <extracomment>The one ring on a pole. %1: the pole&apos;s letter; %2: the ring&apos;s number (1 is the widest).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: кольцо %2.</translation>
     </message>
     <message>
         <source>%1: rings %2.</source>
         <extracomment>Several rings on a pole, bottom to top. %1: the pole&apos;s letter; %2: their numbers, as &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: кольца %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins ring numbers into a list: &quot;1, 2&quot;, then &quot;1, 2, 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Move %1 of %2.</source>
         <extracomment>After the poles, during a solution. %1: moves made; %2: moves in all.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 из %2.</translation>
     </message>
     <message>
         <source>Move %1 of %2; next: ring %3 from %4 to %5.</source>
         <extracomment>%1: moves made; %2: moves in all; %3: the ring to move next; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 из %2; следующий: кольцо %3 с %4 на %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2. Puzzle solved.</source>
         <extracomment>After the poles, once every ring stands on C. %1 and %2: the same number of moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 из %2. Головоломка решена.</translation>
     </message>
     <message>
         <source>1 ring on pole A.</source>
         <extracomment>Spoken when one ring has been stacked on pole A.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 кольцо на стержне A.</translation>
     </message>
     <message numerus="yes">
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n кольцо на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n кольца на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n колец на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
         </translation>
     </message>
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Решение с 1 кольцом за 1 ход: нажимайте «Дальше» для каждого хода.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Решение с %n кольцом, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
         </translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5.</source>
         <extracomment>Spoken after a move. %1: moves made; %2: moves in all; %3: the ring; %4, %5: poles A, B or C.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 из %2: кольцо %3 с %4 на %5.</translation>
     </message>
     <message>
         <source>Move %1 of %2: ring %3 from %4 to %5. Puzzle solved.</source>
         <extracomment>Spoken after the last move; as &quot;Move %1 of %2: ring %3 from %4 to %5.&quot;, then the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ход %1 из %2: кольцо %3 с %4 на %5. Головоломка решена.</translation>
     </message>
 </context>
 <context>
@@ -82,48 +82,48 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сколько колец взять? (1-8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое число колец</translation>
     </message>
     <message>
         <source>Enter time in seconds for the delay in moves during the demo. For Eg: 1.65</source>
         <extracomment>Keep the example with a point: the answer is read with &quot;.&quot; as the decimal point only.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задержка между ходами демонстрации в секундах, дробная часть через точку, например: 1.65</translation>
     </message>
     <message>
         <source>Time Delay</source>
         <extracomment>Title of the delay question.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Задержка</translation>
     </message>
     <message>
         <source>Invalid time delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимая задержка</translation>
     </message>
     <message>
         <source>This program was made by Tandrovek.</source>
         <extracomment>First line of About.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Эту программу написал Tandrovek.</translation>
     </message>
     <message>
         <source>Send your comments to %1</source>
         <extracomment>Second line of About; %1 is the author&apos;s e-mail address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Отзывы присылайте на %1</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>Caption of the Solve button once a solution runs: each press makes the next move. &quot;&amp;&quot; marks the access key (Alt with the letter after it); it must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дальше</translation>
     </message>
     <message numerus="yes">
         <source>Solution complete in %n iterations.</source>
         <extracomment>Shown once the last ring stands on pole C. %n: the moves made (1 to 255). The English text always says &quot;iterations&quot;, even for 1.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Решено за %n ход.</numerusform>
+            <numerusform>Решено за %n хода.</numerusform>
+            <numerusform>Решено за %n ходов.</numerusform>
         </translation>
     </message>
 </context>
@@ -131,33 +131,33 @@
     <name>MainWindow</name>
     <message>
         <source>Tower of Hanoi by Tandrovek</source>
-        <translation type="unfinished"></translation>
+        <translation>Ханойская башня от Tandrovek</translation>
     </message>
     <message>
         <source>Tower of Hanoi board</source>
         <extracomment>The board&apos;s name for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Поле Ханойской башни</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
         <extracomment>Button captions: &quot;&amp;&quot; marks the access key (Alt with the letter after it). Each caption must fit a 97-pixel button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скорость</translation>
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Авторешение</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Подготовить</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Решить</translation>
     </message>
 </context>
 <context>
@@ -165,14 +165,14 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left (Arabic).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Tower of Hanoi</source>
-        <translation type="unfinished"></translation>
+        <translation>Ханойская башня</translation>
     </message>
 </context>
 <context>
@@ -190,17 +190,27 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: hanoi [ПАРАМЕТР]...
+Показывает головоломку «Ханойская башня» в окне и решает её ход за ходом.
+У программы нет своих аргументов; прочие не учитываются.
+
+  -h, --help        показать эту справку и выйти
+  -v, --version     показать версию и выйти
+
+Действуют параметры Qt, среди них:
+  -platform ИМЯ     оконная система: xcb (X11) или wayland
+  -style ИМЯ        вид кнопок и окон, например Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: негде показать окно: не задана ни WAYLAND_DISPLAY, ни DISPLAY</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: не удаётся открыть окно: %1</translation>
     </message>
 </context>
 </TS>
