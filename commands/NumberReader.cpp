@@ -1,5 +1,6 @@
 #include "commands/NumberReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -7,25 +8,78 @@
 
 namespace {
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+// The zero of each run of ten decimal digits in Unicode 14 (general category Nd), in order: ASCII,
+// Arabic-Indic, Extended Arabic-Indic, N'Ko, Devanagari, ..., full width, ..., segmented.
+constexpr char32_t kZeros[] = {
+    0x30,    0x660,   0x6F0,   0x7C0,   0x966,   0x9E6,   0xA66,   0xAE6,   0xB66,   0xBE6,
+    0xC66,   0xCE6,   0xD66,   0xDE6,   0xE50,   0xED0,   0xF20,   0x1040,  0x1090,  0x17E0,
+    0x1810,  0x1946,  0x19D0,  0x1A80,  0x1A90,  0x1B50,  0x1BB0,  0x1C40,  0x1C50,  0xA620,
+    0xA8D0,  0xA900,  0xA9D0,  0xA9F0,  0xAA50,  0xABF0,  0xFF10,  0x104A0, 0x10D30, 0x11066,
+    0x110F0, 0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0, 0x11650, 0x116C0, 0x11730, 0x118E0,
+    0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8, 0x1D7E2,
+    0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0};
+
+constexpr char32_t kInvalid = 0xFFFD;
+
+// The value of `c` as a decimal digit of any script, or -1.
+int DecimalValue(char32_t c) {
+  const char32_t* run = std::upper_bound(std::begin(kZeros), std::end(kZeros), c);
+  if (run == std::begin(kZeros) || c - run[-1] > 9) {
+    return -1;
+  }
+  return static_cast<int>(c - run[-1]);
 }
 
-int DigitValue(char c, int radix) {
-  int value = -1;
-  if (IsDigit(c)) {
-    value = c - '0';
-  } else if (c >= 'a' && c <= 'f') {
-    value = c - 'a' + 10;
+bool IsDigit(char32_t c) {
+  return DecimalValue(c) >= 0;
+}
+
+int DigitValue(char32_t c, int radix) {
+  int value = DecimalValue(c);
+  if (c >= 'a' && c <= 'f') {
+    value = static_cast<int>(c - 'a') + 10;
   } else if (c >= 'A' && c <= 'F') {
-    value = c - 'A' + 10;
+    value = static_cast<int>(c - 'A') + 10;
   }
   return value < radix ? value : -1;
 }
 
-std::optional<double> ReadRadix(std::string_view digits, int radix) {
+// The code points of UTF-8 `text`, without blanks, tabs and line feeds. A byte that cannot begin
+// a sequence, and a sequence cut short, become U+FFFD.
+std::u32string Decode(std::string_view text) {
+  std::u32string result;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i++]);
+    char32_t c = lead;
+    int more = 0;  // continuation bytes to come
+    if (lead >= 0xF8 || (lead >= 0x80 && lead < 0xC0)) {
+      c = kInvalid;
+    } else if (lead >= 0xF0) {
+      c = lead & 0x07;
+      more = 3;
+    } else if (lead >= 0xE0) {
+      c = lead & 0x0F;
+      more = 2;
+    } else if (lead >= 0xC0) {
+      c = lead & 0x1F;
+      more = 1;
+    }
+    for (; more > 0 && i < text.size() && (text[i] & 0xC0) == 0x80; --more) {
+      c = (c << 6) | (text[i++] & 0x3F);
+    }
+    if (more > 0) {
+      c = kInvalid;
+    }
+    if (c != ' ' && c != '\t' && c != '\n') {
+      result += c;
+    }
+  }
+  return result;
+}
+
+std::optional<double> ReadRadix(std::u32string_view digits, int radix) {
   double value = 0.0;
-  for (const char c : digits) {
+  for (const char32_t c : digits) {
     const int digit = DigitValue(c, radix);
     if (digit < 0) {
       break;
@@ -58,20 +112,13 @@ long long LeadingExponent(std::string_view mantissa) {
 }  // namespace
 
 std::optional<double> ReadNumber(std::string_view text) {
-  std::string s;
-  s.reserve(text.size());
-  for (const char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n') {
-      s += c;
-    }
-  }
-
+  const std::u32string s = Decode(text);
   if (s.size() >= 2 && s[0] == '&') {
     if (s[1] == 'H' || s[1] == 'h') {
-      return ReadRadix(std::string_view(s).substr(2), 16);
+      return ReadRadix(std::u32string_view(s).substr(2), 16);
     }
     if (s[1] == 'O' || s[1] == 'o') {
-      return ReadRadix(std::string_view(s).substr(2), 8);
+      return ReadRadix(std::u32string_view(s).substr(2), 8);
     }
     return 0.0;
   }
@@ -85,12 +132,12 @@ std::optional<double> ReadNumber(std::string_view text) {
   std::string mantissa;
   int digits = 0;
   for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
-    mantissa += s[i];
+    mantissa += static_cast<char>('0' + DecimalValue(s[i]));
   }
   if (i < s.size() && s[i] == '.') {
     mantissa += '.';
     for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
-      mantissa += s[i];
+      mantissa += static_cast<char>('0' + DecimalValue(s[i]));
     }
   }
   if (digits == 0) {
@@ -112,9 +159,9 @@ std::optional<double> ReadNumber(std::string_view text) {
         number += '-';
       }
       for (; j < s.size() && IsDigit(s[j]); ++j) {
-        number += s[j];
+        number += static_cast<char>('0' + DecimalValue(s[j]));
         if (exponent < 1'000'000'000) {
-          exponent = exponent * 10 + (s[j] - '0');
+          exponent = exponent * 10 + DecimalValue(s[j]);
         }
       }
       if (exponent_negative) {
