@@ -48,12 +48,32 @@ class TestCore : public QObject {
     QTest::newRow("huge exponent") << std::string("1E99999999999999999999") << kInf;
     QTest::newRow("400 nines") << std::string(400, '9') << kInf;
     QTest::newRow("300 hex digits") << "&H" + std::string(300, 'F') << kInf;
+    // Decimal digits of every script, in UTF-8; a byte that begins no character ends the number.
+    const std::pair<const char*, double> scripts[] = {
+        {"３", 3},   {"１２.５", 12.5}, {"٣", 3},      {"١E٢", 100},    {"١٫٥", 1},
+        {"१२", 12},  {"𝟗", 9},          {"&H１Ｆ", 1}, {"&O٧", 7},      {"\xB5", 0},
+        {"\xC3", 0}, {"7\xE0\xA5", 7},  {"\xF8", 0},   {"٣\xF0\x9D", 3}};
+    for (const auto& [text, expected] : scripts) {
+      QTest::newRow(QByteArray(text).toPercentEncoding()) << std::string(text) << expected;
+    }
   }
   void readsTheLeadingNumber() {
     QFETCH(std::string, text);
     QFETCH(double, expected);
     const std::optional<double> value = ReadNumber(text);
     QCOMPARE(value ? *value : kInf, expected);
+  }
+
+  // Every character alone: a decimal digit of any script reads as its value, anything else as 0.
+  void readsEveryDecimalDigit() {
+    for (char32_t c = 1; c < 0x110000; ++c) {
+      const std::string text = QString::fromUcs4(&c, 1).toStdString();
+      const bool digit = QChar::category(c) == QChar::Number_DecimalDigit;
+      if (ReadNumber(text) != (digit ? QChar::digitValue(c) : 0)) {
+        QFAIL(qPrintable(
+            QString("U+%1 reads %2").arg(uint(c), 4, 16, QChar('0')).arg(*ReadNumber(text))));
+      }
+    }
   }
 };
 
