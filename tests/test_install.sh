@@ -2,7 +2,7 @@
 # Installs the build into a temporary prefix and checks the desktop integration with the
 # validators a distribution would use, then makes the Debian package and checks it with lintian.
 set -euo pipefail
-build=$1 tmp=$(mktemp -d) id=com.example.Hanoi
+build=$1 lupdate=$2 source=$(dirname "$0")/.. tmp=$(mktemp -d) id=com.example.Hanoi
 trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -27,4 +27,20 @@ version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version in the metainfo"
 zcat "$prefix/share/doc/hanoi/changelog.gz" | head -n 1 | grep -q "^hanoi ($version)" || fail "the changelog does not start with $version"
 zgrep -q "^\.TH HANOI 1 .* \"hanoi $version\"" "$prefix/share/man/man1/hanoi.1.gz" || fail "the manual page is not for $version"
+# Every text of the program is translated in every language: lupdate finds none new or gone.
+cp "$source"/translations/*.ts "$tmp"
+"$lupdate" -locations none "$source"/{app,board,commands} -ts "$tmp"/*.ts >/dev/null
+! grep -l 'type="\(unfinished\|vanished\|obsolete\)"' "$tmp"/*.ts || fail "translations incomplete"
+# Without a display: --version and --help answer, in the language the variables name (the
+# first of LANGUAGE, LC_ALL, LC_MESSAGES, LANG), and the window's absence takes one line.
+bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C)
+[ "$("${bare[@]}" "$prefix/bin/hanoi" --version)" = "hanoi $version" ] || fail "--version"
+for case in "LANG=C|Shows" "LANGUAGE=en:de|Shows" "LANGUAGE=de LANG=fr_FR.UTF-8|Zeigt" \
+    "LC_ALL=fr_FR.UTF-8 LANG=de_DE.UTF-8|Montre" "LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE|Показывает" \
+    "LANG=pt_BR.UTF-8|Mostra" "LANGUAGE=fa:es|Muestra" "LANGUAGE=ar|يعرض"; do
+  # shellcheck disable=SC2086
+  "${bare[@]}" ${case%|*} "$prefix/bin/hanoi" --help | sed -n 2p | grep -q "^${case#*|}" || fail "--help with $case"
+done
+status=0 && said=$("${bare[@]}" "$prefix/bin/hanoi" 2>&1) || status=$?
+[ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] || fail "without a display: status $status: $said"
 echo "install: all files in place, validators and lintian pass on $(basename "$deb")"
