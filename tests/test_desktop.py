@@ -165,6 +165,7 @@ def step(desk, proc, action):  # an action at once, or a check once the program 
 
 
 def main(x11):
+    os.environ.update(LANGUAGE="", LC_ALL="C.UTF-8")  # the scenarios are in English
     desk, failures = X11() if x11 else Wayland(), 0
     scenarios = [[part.strip() for part in line.split("|")] for line in SCENARIOS.strip().split("\n")]
     for name, steps in [s for s in scenarios if not re.search("focus" if x11 else "click|cover", s[1])] \
