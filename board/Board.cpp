@@ -20,9 +20,6 @@ void Board::InitGraphics() {
 }
 
 void Board::DrawTower(std::uint8_t which) {
-  if (!GameState::IsPole(which)) {
-    return;
-  }
   GameState& s = state_;
   const double width = canvas_.Width();
   const double height = canvas_.Height();
@@ -63,9 +60,6 @@ void Board::ResetRings() {
 
 void Board::AddRing(std::uint8_t whichpole) {
   GameState& s = state_;
-  if (!GameState::IsPole(whichpole) || s.rings.size() > 32767) {
-    return;
-  }
   const auto k = static_cast<std::int16_t>(s.rings.size());
   Ring& ring = s.rings.emplace_back();
   ring.color = PaletteColor((k % 4) + 2);
@@ -76,9 +70,6 @@ void Board::AddRing(std::uint8_t whichpole) {
 
 TwipRect Board::RingRect(std::int16_t whichring) const {
   const GameState& s = state_;
-  if (!s.IsRing(whichring) || !GameState::IsPole(s.rings[whichring].pole)) {
-    return {};
-  }
   const Ring& ring = s.rings[whichring];
   const Tower& tower = s.towers[ring.pole];
   TwipRect r;
@@ -96,23 +87,12 @@ void Board::DrawRing(std::int16_t whichring) {
 }
 
 void Board::PutRing(std::int16_t whichring) {
-  GameState& s = state_;
-  if (!s.IsRing(whichring) || !GameState::IsPole(s.rings[whichring].pole)) {
-    return;
-  }
-  Tower& tower = s.towers[s.rings[whichring].pole];
-  if (tower.nrings < 0 || tower.nrings >= Tower::kCapacity) {
-    return;
-  }
+  Tower& tower = state_.towers[state_.rings[whichring].pole];
   DrawRing(whichring);
   tower.nrings++;
   tower.stack[tower.nrings] = whichring;
 }
 
 void Board::LiftRing(std::int16_t whichring) {
-  const GameState& s = state_;
-  if (!s.IsRing(whichring) || !GameState::IsPole(s.rings[whichring].pole)) {
-    return;
-  }
   DrawRing(whichring);
 }

@@ -15,7 +15,9 @@ struct TwipRect {
 };
 
 // The towers and rings: computes the board measures, keeps the tower and ring records in the
-// shared GameState and draws them on a Canvas. Out-of-range pole or ring numbers are ignored.
+// shared GameState and draws them on a Canvas. Pole numbers are 1 to 3 and ring numbers those of
+// existing rings; a tower holds at most 20 rings. The program never asks for more (8 rings at
+// most), and nothing here checks it.
 class Board {
  public:
   Board(GameState& state, Canvas& canvas) : state_(state), canvas_(canvas) {}
@@ -30,7 +32,7 @@ class Board {
   // free slot of `rings`; its width shrinks by a tenth of the base width per ring.
   void AddRing(std::uint8_t whichpole);
   // Draws ring `whichring` in xor mode on top of the tower named by its `pole` and pushes it onto
-  // that tower's stack. A tower that already holds 20 rings is left alone.
+  // that tower's stack.
   void PutRing(std::int16_t whichring);
   // Erases ring `whichring` from the top of the tower named by its `pole` by drawing it again in
   // xor mode. The ring must already be off the stack (the tower's nrings counts only the rings
@@ -38,7 +40,7 @@ class Board {
   void LiftRing(std::int16_t whichring);
 
   // Where ring `whichring` is drawn on the tower named by its `pole` with that tower's current
-  // nrings rings beneath it. Undefined contents for an invalid ring or pole.
+  // nrings rings beneath it.
   TwipRect RingRect(std::int16_t whichring) const;
 
   // Empties the rings list (slot 0 only).

@@ -47,22 +47,20 @@ std::string PoleLetter(int pole) {
   return std::string(1, static_cast<char>('A' + pole - 1));
 }
 
+// Ring 0, all zero, stands for the move before the first.
 bool MovePending(const GameState& s) {
-  return s.IsRing(s.grabbed) && s.rings[s.grabbed].target != 0;
+  return s.rings[s.grabbed].target != 0;
 }
 
-// 2^n - 1, the length of the solution; n is capped so the shift cannot overflow.
+// 2^n - 1, the length of the solution.
 int TotalMoves(const GameState& s) {
-  return (1 << std::clamp<int>(s.numrings, 0, 15)) - 1;
+  return (1 << s.numrings) - 1;
 }
 
-// Every one of the numrings rings stands on C and none is in flight.
+// There are rings, every one stands on C and none is in flight.
 bool Solved(const GameState& s) {
-  if (s.numrings < 1 || MovePending(s) || !s.IsRing(s.numrings)) {
-    return false;
-  }
-  return std::all_of(s.rings.begin() + 1, s.rings.begin() + 1 + s.numrings,
-                     [](const Ring& r) { return r.pole == 3; });
+  return s.numrings > 0 && !MovePending(s) &&
+         std::all_of(s.rings.begin() + 1, s.rings.end(), [](const Ring& r) { return r.pole == 3; });
 }
 
 }  // namespace
@@ -71,9 +69,7 @@ std::string DescribeBoard(const GameState& s, const Translator& tr) {
   std::string text;
   for (int pole = 1; pole <= 3; ++pole) {
     const Tower& tower = s.towers[pole];
-    std::vector<int> rings(
-        tower.stack.begin() + 1,
-        tower.stack.begin() + 1 + std::clamp<int>(tower.nrings, 0, Tower::kCapacity));
+    std::vector<int> rings(tower.stack.begin() + 1, tower.stack.begin() + 1 + tower.nrings);
     if (MovePending(s) && s.rings[s.grabbed].pole == pole) {
       rings.push_back(s.grabbed);
     }

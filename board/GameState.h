@@ -46,7 +46,4 @@ struct GameState {
   std::int16_t moves = 0;     // moves performed in this solution
   bool solving = false;       // true from the start of a solution until the solver returns
   double speed = 0.0;         // delay between automatic moves, seconds, as last entered
-
-  static constexpr bool IsPole(int pole) { return pole >= 1 && pole <= 3; }
-  bool IsRing(int ring) const { return ring >= 1 && ring < static_cast<int>(rings.size()); }
 };

@@ -1,5 +1,6 @@
 #include "board/Measure.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -41,25 +42,11 @@ std::optional<std::int32_t> RoundToInt32(double value) {
 }
 
 Measure ToMeasure(double value) {
-  if (std::isnan(value)) {
-    return 0;
-  }
-  const double rounded = RoundHalfEven(value);
-  if (rounded <= std::numeric_limits<Measure>::min()) {
-    return std::numeric_limits<Measure>::min();
-  }
-  if (rounded >= std::numeric_limits<Measure>::max()) {
-    return std::numeric_limits<Measure>::max();
-  }
-  return static_cast<Measure>(rounded);
+  return std::isnan(value)
+             ? 0
+             : static_cast<Measure>(std::clamp(RoundHalfEven(value), -32768.0, 32767.0));
 }
 
 Measure ClampMeasure(std::int32_t value) {
-  if (value < std::numeric_limits<Measure>::min()) {
-    return std::numeric_limits<Measure>::min();
-  }
-  if (value > std::numeric_limits<Measure>::max()) {
-    return std::numeric_limits<Measure>::max();
-  }
-  return static_cast<Measure>(value);
+  return static_cast<Measure>(std::clamp(value, -32768, 32767));
 }

@@ -83,9 +83,6 @@ void Commands::SolveClick() {
     PerformPendingMove();
     return;
   }
-  if (state_.numrings < 1) {
-    return;
-  }
   controls_.SetCaption(Button::Solve, tr_.Translate(kNextCaption));
   controls_.SetEnabled(Button::Auto, true);
   state_.solving = true;
@@ -96,21 +93,19 @@ void Commands::SolveClick() {
 
 void Commands::PerformPendingMove() {
   GameState& s = state_;
-  if (!s.IsRing(s.grabbed) || s.rings[s.grabbed].target == 0) {
+  Ring& ring = s.rings[s.grabbed];  // ring 0, all zero, before the first move
+  if (ring.target == 0) {
     return;  // no move pending: absorbed
   }
-  Ring& ring = s.rings[s.grabbed];
-  s.moves = ClampMeasure(s.moves + 1);
+  ++s.moves;
   board_.LiftRing(s.grabbed);
   ring.pole = ring.target;
   board_.PutRing(s.grabbed);
   ring.target = 0;
   controls_.BoardChanged();
 
-  const auto last = static_cast<std::ptrdiff_t>(
-      std::min<std::size_t>(static_cast<std::size_t>(s.numrings) + 1, s.rings.size()));
-  const auto on_dest = std::count_if(s.rings.begin() + 1, s.rings.begin() + last,
-                                     [](const Ring& r) { return r.pole == 3; });
+  const auto on_dest =
+      std::count_if(s.rings.begin() + 1, s.rings.end(), [](const Ring& r) { return r.pole == 3; });
   if (on_dest == s.numrings) {
     if (!Tell(tr_.Translate(kComplete, s.moves), MessageIcon::Information)) {
       return;
@@ -127,9 +122,7 @@ void Commands::AutoClick() {
 }
 
 void Commands::TimerTick() {
-  if (!controls_.Closing() && controls_.IsEnabled(Button::Solve)) {
-    PerformPendingMove();
-  }
+  PerformPendingMove();
 }
 
 void Commands::SpeedClick() {

@@ -1,12 +1,9 @@
 #include "solver/Solver.h"
 
 void Solver::GrabRing(std::int16_t source) {
-  if (!GameState::IsPole(source)) {
-    return;
-  }
   Tower& tower = state_.towers[source];
   const std::int16_t k = tower.nrings;
-  if (k < 1 || k > Tower::kCapacity) {
+  if (k == 0) {
     return;
   }
   state_.grabbed = tower.stack[k];
@@ -14,19 +11,14 @@ void Solver::GrabRing(std::int16_t source) {
 }
 
 void Solver::Solve(std::int16_t count, std::int16_t source, std::int16_t dest, std::int16_t spare) {
-  if (abandoned_ || count < 1 || !GameState::IsPole(source) || !GameState::IsPole(dest) ||
-      !GameState::IsPole(spare)) {
+  if (abandoned_) {
     return;
   }
   if (count == 1) {
     GrabRing(source);
-    if (!state_.IsRing(state_.grabbed)) {
-      return;
-    }
     state_.rings[state_.grabbed].target = dest;
-    const bool performed = dispatch_.DispatchUntil([this] {
-      return !state_.IsRing(state_.grabbed) || state_.rings[state_.grabbed].target == 0;
-    });
+    const bool performed =
+        dispatch_.DispatchUntil([this] { return state_.rings[state_.grabbed].target == 0; });
     if (!performed) {
       abandoned_ = true;
     }

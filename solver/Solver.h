@@ -14,12 +14,13 @@ class Solver {
 
   // Moves the top `count` rings of tower `source` to `dest` with `spare` as the third tower,
   // one pending move at a time. Returns when every move has been performed, or as soon as the
-  // wait reports that the program is ending (then no further move is made pending). A count
-  // below 1 or a pole outside 1..3 does nothing.
+  // wait reports that the program is ending (then no further move is made pending). `count` is at
+  // least 1 and at most the rings on `source`; the poles are 1, 2 and 3 in some order.
   void Solve(std::int16_t count, std::int16_t source, std::int16_t dest, std::int16_t spare);
 
   // Takes the top ring off tower `source`: `grabbed` becomes that ring and the tower's nrings
-  // drops by one (the stack slot is left as it was). An empty tower changes nothing.
+  // drops by one (the stack slot is left as it was). An empty tower changes nothing: `grabbed`
+  // keeps the ring of the move before.
   void GrabRing(std::int16_t source);
 
   // True once a wait has reported that the program is ending.
