@@ -1,7 +1,10 @@
 #pragma once
 
 // Message and input boxes for the tests, the benchmarks and the screenshot: they answer from a
-// script instead of waiting for a user.
+// script instead of waiting for a user; and a listener in place of a screen reader.
+#include <QEvent>
+#include <QStringList>
+#include <QWidget>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,5 +28,22 @@ struct ScriptedDialogs : Dialogs {
     shown.emplace_back(prompt);
     during();
     return answer;
+  }
+};
+
+// What a screen reader is told, in order: the name of the board's notification each time it is
+// shown anew. It shows the window, since a hidden one tells nothing.
+struct Listener : QObject {
+  QStringList heard;
+
+  explicit Listener(QWidget& window) {
+    window.show();
+    window.findChild<QWidget*>("Announcement")->installEventFilter(this);
+  }
+  bool eventFilter(QObject* note, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      heard << static_cast<QWidget*>(note)->accessibleName();
+    }
+    return false;
   }
 };
