@@ -1,17 +1,50 @@
 // The real window under the offscreen platform: layout, keys, the real boxes and how they hold
-// the main window, the real timer and event loop, and what screen readers are told.
+// the main window, the real timer and event loop, and the board on a screen of another ratio.
 #include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "Fakes.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
+
+namespace {
+
+// A fill as the board asks for one: left, top, right, bottom (twips), colour, xor.
+struct FillOp {
+  std::array<double, 4> rect;
+  Rgb color;
+  bool xored;
+};
+
+void Draw(DrawingArea& area, const std::vector<FillOp>& fills) {
+  for (const auto& [rect, color, xored] : fills) {
+    area.SetDrawMode(xored ? DrawMode::Xor : DrawMode::Copy);
+    area.FillRect(rect[0], rect[1], rect[2], rect[3], color);
+  }
+}
+
+// Types `keys` at `window` whenever a box appears, before the box has had the focus.
+struct TypeAtShow : QObject {
+  QWidget& window;
+  QString keys;
+
+  TypeAtShow(QWidget& typed_at, const QString& typed) : window(typed_at), keys(typed) {
+    qApp->installEventFilter(this);
+  }
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<QDialog*>(object)) {
+      QTest::keyClicks(&window, keys);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(std::vector<FillOp>)
 
 class TestWindow : public QObject {
   Q_OBJECT
@@ -22,17 +55,20 @@ class TestWindow : public QObject {
     MainWindow w(dialogs);
     QCOMPARE(w.windowTitle(), QString("Tower of Hanoi by Tandrovek"));
     QCOMPARE(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
-    QVERIFY(w.size() == QSize(564, 341) && !(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w.size(), QSize(564, 341));
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(w.Pic()->geometry(), QRect(10, 12, 538, 273));  // 150, 180, 8070 x 4095 twips
     const char* names[] = {"cmdSolve", "cmdAuto", "cmdInitialize", "Command1", "cmdDone"};
     const char* captions[] = {"&Solve", "&Auto Solve", "&Initialize", "&Speed", "&About"};
     for (int b = 0; b < 5; ++b) {  // left to right, 1680 twips apart; Solve and Auto disabled
       QPushButton* button = w.findChild<QPushButton*>(names[b]);
-      QVERIFY(button == w.ButtonOf(Button(b)) && button->text() == captions[b] &&
-              button->geometry() == QRect((120 + 1680 * b) / 15, 296, 97, 41));
+      QCOMPARE(button, w.ButtonOf(Button(b)));
+      QCOMPARE(button->text(), QString(captions[b]));
+      QCOMPARE(button->geometry(), QRect((120 + 1680 * b) / 15, 296, 97, 41));
       QCOMPARE(button->isEnabled(), b >= 2);
     }
-    QVERIFY(w.ButtonOf(Button::Auto)->isDefault() && !w.Timer1().isActive());
+    QVERIFY(w.ButtonOf(Button::Auto)->isDefault());
+    QVERIFY(!w.Timer1().isActive());
     QCOMPARE(w.Timer1().interval(), 500);
 
     // The image is kept at device pixels inside a 2-pixel frame and shown unscaled; the focus,
@@ -44,59 +80,69 @@ class TestWindow : public QObject {
     QImage shown = w.Pic()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     shown = shown.copy(QRect(QPoint(2, 2) * ratio, QSize(534, 269) * ratio));
     shown.setDevicePixelRatio(ratio);
-    QVERIFY(shown == image && image == MainWindow(dialogs).Pic()->Image());
+    QCOMPARE(shown, image);
     const QRgb highlight = w.Pic()->palette().color(QPalette::Highlight).rgb();
     const auto frame = [&] { return w.Pic()->grab().toImage().pixel(0, 0); };
-    QVERIFY(QApplication::focusWidget() == w.Pic() && frame() == highlight);
+    QCOMPARE(QApplication::focusWidget(), w.Pic());
+    QCOMPARE(frame(), highlight);
     w.SetEnabled(Button::Solve, true);
     w.SetEnabled(Button::Auto, true);
     for (Button b :
          {Button::Solve, Button::Initialize, Button::About, Button::Auto, Button::Speed}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QVERIFY(QApplication::focusWidget() == w.ButtonOf(b) && frame() != highlight);
+      QCOMPARE(QApplication::focusWidget(), w.ButtonOf(b));
+      QVERIFY(frame() != highlight);
     }
   }
 
   // A game with the real boxes, driven as a user would: each step runs once its box has the
-  // focus, and checks the box; keys typed at the main window reach it, clicks raised from code
-  // (as screen readers raise them) do nothing.
+  // focus, and checks the box; keys typed at the main window reach it, but not those typed before
+  // the box had the focus; clicks raised from code (as screen readers raise them) do nothing.
   void realBoxesHoldTheMainWindow() {
     QtDialogs dialogs;
     MainWindow w(dialogs);
     dialogs.SetParent(&w);
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const auto box = [&](const char* title, std::string_view text, int icon, const char* keys,
+    const auto box = [&](const char* title, const QString& text, int icon, const char* keys,
                          Qt::Key key = Qt::Key_Return) {
       QDialog* open = dialogs.OpenBox();
       auto* m = qobject_cast<QMessageBox*>(open);
       auto* q = qobject_cast<QInputDialog*>(open);
-      QVERIFY(open->windowTitle() == title &&
-              (m ? m->text() : q->labelText()).toStdString() == text);
-      QVERIFY(m ? m->icon() == icon && m->buttons().size() == 1 : q->textValue().isEmpty());
-      // Room for the title beside the window manager's buttons.
-      QVERIFY(!m || m->width() > m->fontMetrics().horizontalAdvance(title) + 120);
+      QCOMPARE(open->windowTitle(), QString(title));
+      QCOMPARE(m ? m->text() : q->labelText(), text);
+      if (m) {
+        QCOMPARE(int(m->icon()), icon);
+        QCOMPARE(m->buttons().size(), 1);
+        QCOMPARE_GT(m->width(), m->fontMetrics().horizontalAdvance(title) + 120);  // title room
+      } else {
+        QCOMPARE(q->textValue(), QString());  // nothing typed before the box had the focus
+      }
       for (int b = 0; b < 5; ++b) {
         w.ButtonOf(Button(b))->click();
       }
-      QVERIFY(dialogs.OpenBox() == open);
+      QCOMPARE(dialogs.OpenBox(), open);
       QTest::keyClicks(&w, keys);
-      key == Qt::Key_Close ? void(w.close()) : QTest::keyClick(&w, key);
+      if (key == Qt::Key_Close) {
+        w.close();
+      } else {
+        QTest::keyClick(&w, key);
+      }
     };
-    const std::string about =
-        "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com";
+    const QString rings = "Number of rings to begin with (1-8)";
+    const QString delay =
+        "Enter time in seconds for the delay in moves during the demo. For Eg: 1.65";
     QList<std::function<void()>> steps = {
-        [&] { box("Tower of Hanoi", English().Translate(Commands::kRingsPrompt), -1, "9"); },
+        [&] { box("Tower of Hanoi", rings, -1, "9"); },
         [&] { box("Tower of Hanoi", "Invalid number of rings", QMessageBox::NoIcon, ""); },
-        [&] { box("Tower of Hanoi", English().Translate(Commands::kRingsPrompt), -1, "3"); },
-        [&] {
-          box("Time Delay", English().Translate(Commands::kDelayPrompt), -1, "5", Qt::Key_Escape);
-        },  // Cancel
-        [&] { box("Time Delay", English().Translate(Commands::kDelayPrompt), -1, "0.001"); },
+        [&] { box("Tower of Hanoi", rings, -1, "3"); },
+        [&] { box("Time Delay", delay, -1, "5", Qt::Key_Escape); },  // Cancel
+        [&] { box("Time Delay", delay, -1, "0.001"); },
         [&] { box("Tower of Hanoi", "Solution complete in 7 iterations.", 1, ""); },
         [&] {
-          box("Tower of Hanoi", about.substr(0, 35) + "\n" + about.substr(37), 0, "",
-              Qt::Key_Close);
+          box("Tower of Hanoi",
+              "This program was made by Tandrovek.\nSend your comments to tandrovek@example.com", 0,
+              "", Qt::Key_Close);
         }};
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -107,35 +153,70 @@ class TestWindow : public QObject {
       }
     });
     poll.start(1);
+    TypeAtShow early(w, "7");
     w.ButtonOf(Button::Initialize)->setFocus();
     w.ButtonOf(Button::Initialize)->click();
-    QVERIFY(w.focusWidget() == w.ButtonOf(Button::Solve) && w.State().numrings == 3);
+    QCOMPARE(w.focusWidget(), w.ButtonOf(Button::Solve));
+    QCOMPARE(w.State().numrings, 3);
     w.ButtonOf(Button::Speed)->click();
     QCOMPARE(w.Timer1().interval(), 0);  // Cancel: 0
     w.ButtonOf(Button::Speed)->click();
     QTimer::singleShot(0, w.ButtonOf(Button::Auto), &QPushButton::click);
     w.ButtonOf(Button::Solve)->click();  // returns once the solution is complete
-    QVERIFY(w.State().moves == 7 && w.focusWidget() == w.Pic());
+    QCOMPARE(w.State().moves, 7);
+    QCOMPARE(w.focusWidget(), w.Pic());
     QTimer::singleShot(0, w.ButtonOf(Button::About), &QPushButton::click);
     QCOMPARE(QCoreApplication::exec(), 0);  // the window closed while the box is open
-    QVERIFY(w.Closing() && !dialogs.OpenBox() && steps.isEmpty());
+    QVERIFY(w.Closing());
+    QCOMPARE(dialogs.OpenBox(), static_cast<QDialog*>(nullptr));
+    QVERIFY(steps.isEmpty());
   }
 
-  // When the device pixel ratio changes, the board is drawn anew at the new ratio: it equals a
-  // drawing made at that ratio from the start, and xor erasing stays exact across the change.
-  // Needs two screens at ratios 1 and 2: QT_QPA_PLATFORM=offscreen:configfile=screens.json.
+  // When the device pixel ratio changes, the board is drawn anew at the new ratio from the record
+  // of what it shows, in which an xor fill and its erasure cancel: it equals a drawing made at
+  // that ratio from the start, and xor erasing stays exact across the change. A fill draws into
+  // the image as it is. Needs two screens at ratios 1 and 2:
+  // QT_QPA_PLATFORM=offscreen:configfile=screens.json.
+  void boardFollowsTheRatioOfItsScreen_data() {
+    QTest::addColumn<std::vector<FillOp>>("before");
+    QTest::addColumn<std::vector<FillOp>>("after");  // drawn once the ratio has changed
+    const FillOp ring = {{888, 3291, 2340, 3612}, 0x800080, true};
+    const auto with = [&](std::size_t side, double value) {
+      FillOp f = ring;
+      f.rect[side] = value;
+      return std::vector<FillOp>{ring, f};
+    };
+    QTest::newRow("put, lifted after") << std::vector<FillOp>{ring} << std::vector<FillOp>{ring};
+    QTest::newRow("put and lifted") << std::vector<FillOp>{ring, ring} << std::vector<FillOp>{};
+    QTest::newRow("other left") << with(0, 900) << std::vector<FillOp>{};
+    QTest::newRow("other top") << with(1, 3300) << std::vector<FillOp>{};
+    QTest::newRow("other right") << with(2, 2360) << std::vector<FillOp>{};
+    QTest::newRow("other bottom") << with(3, 3640) << std::vector<FillOp>{};
+    QTest::newRow("other colour") << std::vector<FillOp>{ring, {ring.rect, 0x008000, true}}
+                                  << std::vector<FillOp>{};
+    QTest::newRow("a copy between")
+        << std::vector<FillOp>{ring, {{0, 0, 3000, 3400}, 0x808000, false}, ring}
+        << std::vector<FillOp>{};
+    QTest::newRow("copy, then xor")
+        << std::vector<FillOp>{{ring.rect, 0x800080, false}, ring} << std::vector<FillOp>{};
+  }
   void boardFollowsTheRatioOfItsScreen() {
     if (QGuiApplication::screens().size() < 2)
       QSKIP("needs the two screens of screens.json");
+    QFETCH(std::vector<FillOp>, before);
+    QFETCH(std::vector<FillOp>, after);
     ScriptedDialogs dialogs;
     MainWindow w(dialogs);
     w.show();
-    w.Pic()->SetDrawMode(DrawMode::Xor);
-    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    const auto bits = quintptr(w.Pic()->Image().constBits());
+    Draw(*w.Pic(), before);
+    QCOMPARE(quintptr(w.Pic()->Image().constBits()), bits);  // not drawn anew for each fill
     w.setScreen(QGuiApplication::screens()[1]);
     QTRY_COMPARE(w.Pic()->Image().devicePixelRatio(), 2.0);
-    w.Pic()->FillRect(888, 3291, 2340, 3612, 0x800080);
+    Draw(*w.Pic(), after);
     const MainWindow fresh(dialogs, English(), &w);  // drawn at ratio 2 from the start
+    Draw(*fresh.Pic(), before);
+    Draw(*fresh.Pic(), after);
     QCOMPARE(w.Pic()->Image(), fresh.Pic()->Image());
   }
 };
