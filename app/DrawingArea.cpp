@@ -83,10 +83,9 @@ void DrawingArea::EnsureImage() {
 }
 
 void DrawingArea::Redraw(double ratio) {
-  QImage fresh(DeviceSize(ratio), QImage::Format_RGB32);
-  fresh.fill(kWhite);
-  fresh.setDevicePixelRatio(ratio);
-  image_ = fresh;
+  image_ = QImage(DeviceSize(ratio), QImage::Format_RGB32);  // not shared: drawn in place
+  image_.fill(kWhite);
+  image_.setDevicePixelRatio(ratio);
   ratio_ = ratio;
   for (const Operation& op : operations_) {
     Apply(op);
