@@ -2,8 +2,10 @@
 
 // Message and input boxes for the tests, the benchmarks and the screenshot: they answer from a
 // script instead of waiting for a user; and a listener in place of a screen reader.
+#include <QAbstractButton>
 #include <QEvent>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -47,3 +49,19 @@ struct Listener : QObject {
     return false;
   }
 };
+
+// Presses `solve` and then, once per pass of the event loop while it is enabled, runs `next`:
+// a press of the button (Next) unless given. Returns once the solution is complete.
+inline void Play(QAbstractButton& solve, std::function<void()> next = {}) {
+  if (!next) {
+    next = [&solve] { solve.click(); };
+  }
+  std::function<void()> pass = [&] {
+    next();
+    if (solve.isEnabled()) {
+      QTimer::singleShot(0, &solve, pass);
+    }
+  };
+  QTimer::singleShot(0, &solve, pass);
+  solve.click();
+}

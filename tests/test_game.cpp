@@ -101,7 +101,13 @@ class TestGame : public QObject {
               ? QString("Solving %1 rings in %2 moves: press Next for each move.").arg(n).arg(total)
               : "Solving 1 ring in 1 move: press Next for each move."};
       int moves = 0;
-      std::function<void()> next = [&] {
+      dialogs.during = [&] {  // the message: ticks go on while it is open, absorbed
+        w.SetTimerInterval(1);
+        w.StartTimer();
+        QTest::qWait(20);
+        w.SetTimerInterval(0);
+      };
+      Play(*w.ButtonOf(Button::Solve), [&] {
         const GameState& s = w.State();
         QVERIFY(s.solving);
         const Ring pending = s.rings[s.grabbed];
@@ -125,18 +131,7 @@ class TestGame : public QObject {
         QCOMPARE(w.Pic()->Image(), TableBoard(*w.Pic(), towers));
         w.ButtonOf(Button::Solve)->click();  // no move pending yet: absorbed
         QCOMPARE(int(s.moves), moves);
-        if (w.IsEnabled(Button::Solve)) {
-          QTimer::singleShot(0, &w, next);
-        }
-      };
-      dialogs.during = [&] {  // the message: ticks go on while it is open
-        w.SetTimerInterval(1);
-        w.StartTimer();
-        QTest::qWait(20);
-        w.SetTimerInterval(0);
-      };
-      QTimer::singleShot(0, &w, next);
-      w.ButtonOf(Button::Solve)->click();  // returns once the solution is complete
+      });
       QCOMPARE(moves, total);
       QCOMPARE(dialogs.shown.back(),
                "Solution complete in " + std::to_string(moves) + " iterations.");
@@ -164,13 +159,11 @@ class TestGame : public QObject {
     QTest::newRow("9 then 4") << false << "9,4" << 4 << "QIQ";
     QTest::newRow("beyond 16 bits") << false << "1E10,-40000,1E400,2" << 2 << "QIQIQIQ";
     QTest::newRow("ties to even") << false << "-1,8.6,8.5" << 8 << "QIQIQ";
-    QTest::newRow("full-width 3") << false << "３" << 3 << "Q";
     QTest::newRow("0 closes") << false << "0" << 0 << "Q";
     QTest::newRow("cancel closes") << false << "" << 0 << "Q";
     QTest::newRow("1.65 s") << true << "1.65" << 1650 << "Q";
     QTest::newRow("0.0625 s to even") << true << "0.0625" << 62 << "Q";
     QTest::newRow("0.1875 s to even") << true << "0.1875" << 188 << "Q";
-    QTest::newRow("Arabic-Indic 2") << true << "٢" << 2000 << "Q";
     QTest::newRow("largest") << true << "2147483.647" << 2147483647 << "Q";
     QTest::newRow("refused") << true << "0.25,-1,2147483.648,1E306,1E400" << 250 << "QQIQIQIQI";
   }
