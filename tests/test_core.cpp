@@ -1,9 +1,12 @@
-// The plain core: ties-to-even rounding with its range checks, and the number reader.
+// The plain core: ties-to-even rounding with its range checks, the solver on an empty tower,
+// and the number reader.
 #include <QTest>
 #include <limits>
 
 #include "board/Measure.h"
+#include "board/Translator.h"
 #include "commands/NumberReader.h"
+#include "solver/Solver.h"
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -19,15 +22,39 @@ class TestCore : public QObject {
 
  private Q_SLOTS:
   // Half-way values go to the even neighbour, whatever the sign; the range is checked after
-  // rounding.
+  // rounding: refused where it is checked (empty, here -1), saturated in the board's measures.
   void roundingGoesToEvenAndIsRangeChecked() {
     const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80}, {-2.5, -2},
                               {-3.5, -4},     {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3}};
     for (const auto& [value, expected] : ties) {
       QCOMPARE(RoundHalfEven(value), expected);
     }
-    QVERIFY(*RoundToInt16(-32768.5) == -32768 && !RoundToInt16(32767.5) && !RoundToInt16(kNaN));
-    QVERIFY(*RoundToInt32(-2147483648.5) == INT32_MIN && !RoundToInt32(2147483647.5));
+    const double limits[][4] = {
+        // value, to 16 bits, to 32 bits, to a measure
+        {32767.4, 32767, 32767, 32767},        {32767.5, -1, 32768, 32767},
+        {-32768.5, -32768, -32768, -32768},    {-32768.6, -1, -32769, -32768},
+        {2147483647.4, -1, 2147483647, 32767}, {-2147483648.5, -1, -2147483648.0, -32768},
+        {2147483647.5, -1, -1, 32767},         {kNaN, -1, -1, 0}};
+    for (const auto& [value, int16, int32, measure] : limits) {
+      QCOMPARE(RoundToInt16(value).value_or(-1), int16);
+      QCOMPARE(RoundToInt32(value).value_or(-1), int32);
+      QCOMPARE(ToMeasure(value), measure);
+    }
+    QCOMPARE(ClampMeasure(32768), 32767);
+    QCOMPARE(ClampMeasure(-32769), -32768);
+    QCOMPARE(Fill("%1, %2 %3 100% %", {"a", "%2"}), "a, %2 %3 100% %");  // one pass
+  }
+
+  // The solver takes nothing off an empty tower: the ring of the move before stays grabbed.
+  void grabbingFromAnEmptyTowerChangesNothing() {
+    struct : EventDispatch {
+      bool DispatchUntil(const std::function<bool()>&) override { return false; }
+    } none;
+    GameState state;
+    state.grabbed = 5;
+    Solver(state, none).GrabRing(2);
+    QCOMPARE(state.grabbed, 5);
+    QCOMPARE(state.towers[2].nrings, 0);
   }
 
   void readsTheLeadingNumber_data() {
