@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>حل &amp;آلي</translation>
+        <translation>حل آل&amp;ي</translation>
     </message>
     <message>
         <source>&amp;About</source>
