@@ -2,9 +2,8 @@
 # Installs the build into a temporary prefix and checks the desktop integration with the
 # validators a distribution would use, then makes the Debian package and checks it with lintian.
 set -euo pipefail
-build=$1 tmp=$(mktemp -d) id=com.example.Hanoi
+build=$1 tmp=$(mktemp -d) id=com.example.Hanoi prefix=$tmp/usr
 trap 'rm -rf "$tmp"' EXIT
-prefix=$tmp/usr
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "$*"; exit 1; }
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/hanoi.1.gz \
@@ -22,6 +21,8 @@ appstream-util validate-relax --nonet "$prefix/share/metainfo/$id.metainfo.xml"
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
 deb=$(echo "$tmp"/deb/hanoi_*.deb)
 lintian --fail-on error,warning "$deb"
+# Loaded at run time when present, so recommended: Qt's Wayland plugin and Qt's own translations.
+dpkg-deb -f "$deb" Recommends | grep -qx "qt6-wayland, qt6-translations-l10n" || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 # A new version needs its release entry in the metainfo, the changelog and the manual page.
 version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version in the metainfo"
