@@ -3,8 +3,8 @@
 # validators a distribution would use, then makes the Debian package and checks it with lintian.
 set -euo pipefail
 build=$1 lupdate=$2 source=$(dirname "$0")/.. tmp=$(mktemp -d) id=com.example.Hanoi
-trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/usr
+trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "$*"; exit 1; }
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man1/hanoi.1.gz \
@@ -22,6 +22,8 @@ appstream-util validate-relax --nonet "$prefix/share/metainfo/$id.metainfo.xml"
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
 deb=$(echo "$tmp"/deb/hanoi_*.deb)
 lintian --fail-on error,warning "$deb"
+# Loaded at run time when present, so recommended: Qt's Wayland plugin and Qt's own translations.
+dpkg-deb -f "$deb" Recommends | grep -qx "qt6-wayland, qt6-translations-l10n" || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 # A new version needs its release entry in the metainfo, the changelog and the manual page.
 version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version in the metainfo"
