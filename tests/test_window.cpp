@@ -77,18 +77,12 @@ class TestWindow : public QObject {
     QTest::newRow("pt_BR") << "pt_BR" << 1
                            << "Torre de Hanói, por Tandrovek|&Resolver|&Automático|&Preparar|"
                               "&Velocidade|&Sobre|Pró&ximo|Cancelar|Resolvido em 1 movimento.";
-    QTest::newRow("ru 2") << "ru" << 2
-                          << "Ханойская башня от Tandrovek|&Решить|&Авторешение|&Подготовить|"
-                             "&Скорость|&О программе|&Дальше|Отмена|Решено за 3 хода.";
-    QTest::newRow("ru 5") << "ru" << 5
-                          << "Ханойская башня от Tandrovek|&Решить|&Авторешение|&Подготовить|"
-                             "&Скорость|&О программе|&Дальше|Отмена|Решено за 31 ход.";
-    QTest::newRow("ar 2") << "ar_EG" << 2
-                          << "برج هانوي من Tandrovek|&حل|حل آل&ي|إ&عداد|ال&سرعة|حو&ل|ال&تالي|"
-                             "ألغِ|اكتمل الحل في ٣ نقلات.";
-    QTest::newRow("ar 4") << "ar_EG" << 4
-                          << "برج هانوي من Tandrovek|&حل|حل آل&ي|إ&عداد|ال&سرعة|حو&ل|ال&تالي|"
-                             "ألغِ|اكتمل الحل في ١٥ نقلة.";
+    QTest::newRow("ru") << "ru" << 5
+                        << "Ханойская башня от Tandrovek|&Решить|&Авторешение|&Подготовить|"
+                           "&Скорость|&О программе|&Дальше|Отмена|Решено за 31 ход.";
+    QTest::newRow("ar") << "ar_EG" << 2
+                        << "برج هانوي من Tandrovek|&حل|حل آل&ي|إ&عداد|ال&سرعة|حو&ل|ال&تالي|"
+                           "ألغِ|اكتمل الحل في ٣ نقلات.";
   }
   void windowInEveryLanguage() {
     QFETCH(QString, languages);
