@@ -141,9 +141,6 @@ double DrawingArea::TextHeight(std::string_view) const {
 
 void DrawingArea::Print(std::string_view text) {
   EnsureImage();
-  if (text.empty()) {
-    return;
-  }
   const Operation op{current_x_, current_y_, 0, 0, 0, mode_, FromUtf8(text)};
   Apply(op);
   Record(op);

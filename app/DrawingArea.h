@@ -88,7 +88,7 @@ class DrawingArea : public QWidget, public Canvas {
   double ratio_ = 1.0;
   std::vector<Operation> operations_;
   DrawMode mode_ = DrawMode::Copy;
-  double current_x_ = 0.0;
-  double current_y_ = 0.0;
+  double current_x_{};
+  double current_y_{};
   QWidget* announcement_ = nullptr;
 };

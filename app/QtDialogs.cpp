@@ -54,9 +54,6 @@ int QtDialogs::Run(QDialog& box) {
   const bool outer_had_focus = open_had_focus_;
   open_ = &box;
   open_had_focus_ = false;
-  if (!outer) {
-    qApp->installEventFilter(this);
-  }
   QEventLoop loop;
   connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
   box.setWindowModality(Qt::NonModal);
@@ -66,9 +63,6 @@ int QtDialogs::Run(QDialog& box) {
   box.hide();
   open_ = outer;
   open_had_focus_ = outer_had_focus;
-  if (!outer) {
-    qApp->removeEventFilter(this);
-  }
   // The keyboard focus goes back to what is below the box.
   QWidget* below = outer ? outer.data() : (parent_ ? parent_->window() : nullptr);
   if (below && below->isVisible()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
@@ -22,7 +23,9 @@ class QtDialogs : public QObject, public Dialogs {
   Q_OBJECT
 
  public:
-  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {
+    qApp->installEventFilter(this);
+  }
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   // Boxes without a title of their own are titled "Tower of Hanoi", in the user's language.

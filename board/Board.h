@@ -7,10 +7,10 @@
 
 // An inclusive rectangle in twips: left, top, right, bottom.
 struct TwipRect {
-  Measure left = 0;
-  Measure top = 0;
-  Measure right = 0;
-  Measure bottom = 0;
+  Measure left{};
+  Measure top{};
+  Measure right{};
+  Measure bottom{};
   friend bool operator==(const TwipRect&, const TwipRect&) = default;
 };
 

@@ -31,6 +31,7 @@ class Canvas {
   // Text position for Print, in twips (reals, not rounded).
   virtual void SetCurrentX(double x) = 0;
   virtual void SetCurrentY(double y) = 0;
-  // Draws UTF-8 `text` with its top-left corner at the text position, in the foreground colour.
+  // Draws UTF-8 `text`, not empty, with its top-left corner at the text position, in the foreground
+  // colour.
   virtual void Print(std::string_view text) = 0;
 };

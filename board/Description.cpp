@@ -104,16 +104,15 @@ std::string MoveNarrator::Update(const GameState& s, const Translator& tr) {
     text = s.numrings == 1 ? tr.Translate(kStackedOne) : tr.Translate(kStacked, s.numrings);
     stacked_ = true;
   }
-  if (s.solving && !solving_ && s.moves == 0 && s.numrings >= 1) {
+  if (s.solving && !solving_) {
     text = s.numrings == 1 ? tr.Translate(kSolvingOne)
                            : Fill(tr.Translate(kSolving, s.numrings), {tr.Number(TotalMoves(s))});
   }
   solving_ = s.solving;
-  if (s.moves != moves_ && s.moves > 0 && ring_ != 0) {
+  if (s.moves > moves_) {  // the pending move seen last has been performed
     text = Fill(tr.Translate(Solved(s) ? kMovedLast : kMoved),
                 {tr.Number(s.moves), tr.Number(TotalMoves(s)), tr.Number(ring_), PoleLetter(from_),
                  PoleLetter(to_)});
-    ring_ = 0;
   }
   moves_ = s.moves;
   if (MovePending(s)) {

@@ -25,11 +25,11 @@ class MoveNarrator {
   std::string Update(const GameState& state, const Translator& tr);
 
  private:
-  // The pending move seen last, spoken once it has been performed; ring 0 when none.
-  int ring_ = 0;
-  int from_ = 0;
-  int to_ = 0;
-  int moves_ = 0;
+  // The pending move seen last, spoken once it has been performed.
+  int ring_{};
+  int from_{};
+  int to_{};
+  int moves_{};
   bool solving_ = false;
   bool stacked_ = false;
 };

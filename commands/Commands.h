@@ -103,5 +103,5 @@ class Commands {
   Controls& controls_;
   Dialogs& dialogs_;
   const Translator& tr_;
-  int boxes_ = 0;
+  int boxes_{};
 };

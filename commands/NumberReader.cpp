@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -144,46 +145,35 @@ std::optional<double> ReadNumber(std::string_view text) {
     return 0.0;
   }
 
-  std::string number = mantissa;
-  long long exponent = 0;
+  std::string exponent;  // the sign and digits after E, empty without digits
   if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
     std::size_t j = i + 1;
-    bool exponent_negative = false;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-      exponent_negative = s[j] == '-';
-      ++j;
+    const bool minus = j < s.size() && s[j] == '-';
+    j += j < s.size() && (minus || s[j] == '+');
+    for (; j < s.size() && IsDigit(s[j]); ++j) {
+      exponent += static_cast<char>('0' + DecimalValue(s[j]));
     }
-    if (j < s.size() && IsDigit(s[j])) {
-      number += 'e';
-      if (exponent_negative) {
-        number += '-';
-      }
-      for (; j < s.size() && IsDigit(s[j]); ++j) {
-        number += static_cast<char>('0' + DecimalValue(s[j]));
-        if (exponent < 1'000'000'000) {
-          exponent = exponent * 10 + DecimalValue(s[j]);
-        }
-      }
-      if (exponent_negative) {
-        exponent = -exponent;
-      }
+    if (minus && !exponent.empty()) {
+      exponent.insert(0, 1, '-');
     }
   }
 
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                            std::chars_format::general);
-  (void)end;
-  if (error == std::errc::result_out_of_range) {
-    if (LeadingExponent(mantissa) + exponent > 0) {
-      return std::nullopt;  // too large for a double
+  const std::string number = exponent.empty() ? mantissa : mantissa + 'e' + exponent;
+  double value = 0.0;  // left as it is when out of range
+  if (std::from_chars(number.data(), number.data() + number.size(), value,
+                      std::chars_format::general)
+          .ec == std::errc::result_out_of_range) {
+    // Too large, or too small (read as 0): the decimal exponent of the value tells. An exponent
+    // beyond the range of long long counts by its sign alone.
+    long long power = 0;
+    if (std::from_chars(exponent.data(), exponent.data() + exponent.size(), power).ec ==
+        std::errc::result_out_of_range) {
+      power =
+          exponent[0] == '-' ? -std::numeric_limits<int>::max() : std::numeric_limits<int>::max();
     }
-    value = 0.0;  // too small: reads as 0
-  } else if (error != std::errc()) {
-    return 0.0;
-  }
-  if (!std::isfinite(value)) {
-    return std::nullopt;
+    if (LeadingExponent(mantissa) + power > 0) {
+      return std::nullopt;
+    }
   }
   return negative ? -value : value;
 }

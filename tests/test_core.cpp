@@ -61,18 +61,22 @@ class TestCore : public QObject {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");  // infinity: refused as too large
     const std::pair<const char*, double> rows[] = {
-        {"12abc", 12},   {"1,5", 1},       {"1.5E3", 1500},     {"1.5e3", 1500}, {"25E-1", 2.5},
-        {"7E", 7},       {"7E-x", 7},      {"&H10", 16},        {"&hff", 255},   {"&O17", 15},
-        {"&O78", 7},     {"&H", 0},        {"&X10", 0},         {".5", 0.5},     {"5.", 5},
-        {"", 0},         {" \t\n", 0},     {"five", 0},         {".", 0},        {"-", 0},
-        {"--3", 0},      {"5 rings", 5},   {"+4", 4},           {" 1 2 ", 12},   {"1\t.\n5", 1.5},
-        {"- 3", -3},     {"1 E 2", 100},   {"1\r2", 1},         {"1.2.3", 1.2},  {"1E-400", 0},
-        {"1E400", kInf}, {"-1E400", kInf}, {"&HFFFFF", 1048575}};
+        {"12abc", 12},  {"1,5", 1},       {"1.5E3", 1500}, {"1.5e3", 1500},  {"25E-1", 2.5},
+        {"7E", 7},      {"1E-", 1},       {"5-", 5},       {"7E-x", 7},      {"&H10", 16},
+        {"&hff", 255},  {"&O17", 15},     {"&O78", 7},     {"&H", 0},        {"&X10", 0},
+        {".5", 0.5},    {"5.", 5},        {"", 0},         {" \t\n", 0},     {"five", 0},
+        {".", 0},       {"-", 0},         {"--3", 0},      {"5 rings", 5},   {"+4", 4},
+        {" 1 2 ", 12},  {"1\t.\n5", 1.5}, {"- 3", -3},     {"1 E 2", 100},   {"1\r2", 1},
+        {"1.2.3", 1.2}, {"1E-400", 0},    {"1E400", kInf}, {"-1E400", kInf}, {"&HFFFFF", 1048575}};
     for (const auto& [text, expected] : rows) {
       QTest::newRow(text) << std::string(text) << expected;
     }
     QTest::newRow("32 bits") << std::string("&HFFFFFFFF") << 4294967295.0;
     QTest::newRow("huge exponent") << std::string("1E99999999999999999999") << kInf;
+    QTest::newRow("huge negative exponent") << std::string("1E-99999999999999999999") << 0.0;
+    QTest::newRow("300 leading zeros") << std::string(300, '0') + "1E-400" << 0.0;
+    QTest::newRow("1500 digits, E-2000") << "1" + std::string(1499, '0') + "E-2000" << 0.0;
+    QTest::newRow("1500 decimals, E2000") << "0." + std::string(1499, '0') + "1E2000" << kInf;
     QTest::newRow("400 nines") << std::string(400, '9') << kInf;
     QTest::newRow("300 hex digits") << "&H" + std::string(300, 'F') << kInf;
     // Decimal digits of every script, in UTF-8; a byte that begins no character ends the number.

@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "Fakes.h"
+#include "Play.h"
 #include "app/MainWindow.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 // The worked tables at 8070 x 4095 twips: bases and poles by tower, rings by number.
 constexpr int kCentres[] = {1614, 4035, 6456};  // bases 1614 wide, poles 80 wide, about them
 constexpr int kWidths[] = {1453, 1291, 1130, 968, 807, 646, 484, 323};
-constexpr int kColours[] = {3, 4, 5, 2, 3, 4, 5, 2};
+constexpr QRgb kColours[] = {0x008080, 0x800000, 0x800080, 0x008000};  // by ring, repeating
 constexpr int kLefts[][3] = {{888, 3308, 5730},  {968, 3390, 5810},  {1049, 3470, 5891},
                              {1130, 3551, 5972}, {1210, 3632, 6052}, {1291, 3712, 6133},
                              {1372, 3793, 6214}, {1452, 3874, 6294}};
@@ -48,8 +49,8 @@ QImage TableBoard(const DrawingArea& pic, const Towers& towers) {
     for (std::size_t slot = 0; slot < towers[t].size(); ++slot) {
       const int k = towers[t][slot] - 1;
       const int top = 3291 - 322 * int(slot);  // 3291, 2969, 2647, ... by the rings below
-      Fill(board, kLefts[k][t], top, kLefts[k][t] + kWidths[k] - 1, top + 321,
-           PaletteColor(kColours[k]), true);
+      Fill(board, kLefts[k][t], top, kLefts[k][t] + kWidths[k] - 1, top + 321, kColours[k % 4],
+           true);
     }
   }
   return board;
@@ -86,6 +87,7 @@ class TestGame : public QObject {
       dialogs.answers = {std::to_string(n)};
       MainWindow w(dialogs);
       Listener listener(w);
+      QCOMPARE(w.Pic()->accessibleDescription(), "A: empty. B: empty. C: empty.");
       w.ButtonOf(Button::Initialize)->click();
       Towers towers = {std::vector<int>(n)};
       std::iota(towers[0].begin(), towers[0].end(), 1);

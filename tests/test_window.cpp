@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Fakes.h"
+#include "Play.h"
 #include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
@@ -134,6 +135,9 @@ class TestWindow : public QObject {
     const auto frame = [&] { return w.Pic()->grab().toImage().pixel(0, 0); };
     QCOMPARE(QApplication::focusWidget(), w.Pic());
     QCOMPARE(frame(), highlight);
+    const QList<QSize> icons = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
+                                {64, 64}, {128, 128}, {256, 256}};
+    QCOMPARE(w.windowIcon().availableSizes(), icons);  // one drawn for each size
     w.ButtonOf(Button::Initialize)->click();
     Play(*w.ButtonOf(Button::Solve));
     shows(0, expected[6]);
@@ -193,6 +197,9 @@ class TestWindow : public QObject {
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {  // each step once its box has the focus
       QDialog* open = dialogs.OpenBox();
+      if (QTest::currentTestFailed()) {
+        w.close();  // ends every event loop: the failure is reported at once
+      }
       if (!open || !open->isActiveWindow() || open->property("seen").toBool() || steps.isEmpty()) {
         return;
       }
@@ -255,6 +262,9 @@ class TestWindow : public QObject {
     QTest::newRow("a copy between")
         << std::vector<FillOp>{ring, {{0, 0, 3000, 3400}, 0x808000, false}, ring}
         << std::vector<FillOp>{};
+    QTest::newRow("copy twice") << std::vector<FillOp>{{ring.rect, 0x800080, false},
+                                                       {ring.rect, 0x800080, false}}
+                                << std::vector<FillOp>{};
     QTest::newRow("copy, then xor")
         << std::vector<FillOp>{{ring.rect, 0x800080, false}, ring} << std::vector<FillOp>{};
   }
