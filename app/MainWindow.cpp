@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcutEvent>
-#include <QStyle>
 
 #include "board/Description.h"
 
@@ -89,9 +88,9 @@ MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* paren
 QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, int left) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
-  const QRect client(0, 0, kClientWidth, kClientHeight);
   // Top 4440, 1455 x 615 twips.
-  button->setGeometry(QStyle::visualRect(layoutDirection(), client, QRect(left, 296, 97, 41)));
+  const bool mirrored = layoutDirection() == Qt::RightToLeft;
+  button->setGeometry(mirrored ? kClientWidth - left - 97 : left, 296, 97, 41);
   return button;
 }
 
@@ -230,7 +229,8 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 // in logical pixels is put back once the move has been handled.
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::ScreenChangeInternal) {
-    QTimer::singleShot(0, this, [this, keep = size()] { resize(keep); });
+    QMetaObject::invokeMethod(
+        this, [this, keep = size()] { resize(keep); }, Qt::QueuedConnection);
   }
   return QWidget::event(event);
 }

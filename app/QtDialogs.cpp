@@ -41,7 +41,6 @@ std::string QtDialogs::AskText(std::string_view prompt, std::string_view title) 
   box.setInputMode(QInputDialog::TextInput);
   box.setWindowTitle(title.empty() ? tr("Tower of Hanoi") : ToQString(title));
   box.setLabelText(ToQString(prompt));
-  box.setTextValue(QString());
   box.setMinimumWidth(MinimumBoxWidth(box));
   if (Run(box) != QDialog::Accepted) {
     return {};

@@ -43,7 +43,6 @@ void Board::DrawTower(std::uint8_t which) {
   tower.poleleft = ToMeasure(x - s.polewidth / 2.0);
   tower.poletop = ClampMeasure(top - s.poleheight + 1);
   tower.nrings = 0;
-  tower.stack[1] = 0;
   canvas_.FillRect(tower.poleleft, tower.poletop, ClampMeasure(tower.poleleft + s.polewidth - 1),
                    ClampMeasure(tower.poletop + s.poleheight - 1), PaletteColor(kPoleColor));
 

@@ -6,10 +6,8 @@ class Source : public Translator {
  public:
   std::string Translate(const Text& text, int count) const override {
     std::string result = text.source;
-    const std::string number = Number(count);
-    for (std::size_t at = 0; count >= 0 && (at = result.find("%n", at)) != std::string::npos;) {
-      result.replace(at, 2, number);
-      at += number.size();
+    for (std::size_t at; count >= 0 && (at = result.find("%n")) != std::string::npos;) {
+      result.replace(at, 2, Number(count));
     }
     return result;
   }

@@ -110,11 +110,18 @@ long long LeadingExponent(std::string_view mantissa) {
   return nonzero == std::string_view::npos ? 0 : -static_cast<long long>(nonzero) - 1;
 }
 
+// Parses all of `text`; `value` is left as it is when the text is out of its range.
+template <typename Number, typename... Format>
+std::errc Parse(std::string_view text, Number& value, Format... format) {
+  return std::from_chars(text.begin(), text.end(), value, format...).ec;
+}
+
 }  // namespace
 
+// The decoded text ends in U+0000 (s[s.size()]), which continues no number: reading stops there.
 std::optional<double> ReadNumber(std::string_view text) {
   const std::u32string s = Decode(text);
-  if (s.size() >= 2 && s[0] == '&') {
+  if (s[0] == '&') {
     if (s[1] == 'H' || s[1] == 'h') {
       return ReadRadix(std::u32string_view(s).substr(2), 16);
     }
@@ -125,32 +132,25 @@ std::optional<double> ReadNumber(std::string_view text) {
   }
 
   std::size_t i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-    negative = s[i] == '-';
-    ++i;
-  }
-  std::string mantissa;
-  int digits = 0;
-  for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
+  const bool negative = s[i] == '-';
+  i += negative || s[i] == '+';
+  std::string mantissa;  // ASCII digits, with "." where it stands
+  for (; IsDigit(s[i]); ++i) {
     mantissa += static_cast<char>('0' + DecimalValue(s[i]));
   }
-  if (i < s.size() && s[i] == '.') {
+  if (s[i] == '.') {
     mantissa += '.';
-    for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
+    for (++i; IsDigit(s[i]); ++i) {
       mantissa += static_cast<char>('0' + DecimalValue(s[i]));
     }
   }
-  if (digits == 0) {
-    return 0.0;
-  }
 
   std::string exponent;  // the sign and digits after E, empty without digits
-  if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+  if (s[i] == 'E' || s[i] == 'e') {
     std::size_t j = i + 1;
-    const bool minus = j < s.size() && s[j] == '-';
-    j += j < s.size() && (minus || s[j] == '+');
-    for (; j < s.size() && IsDigit(s[j]); ++j) {
+    const bool minus = s[j] == '-';
+    j += minus || s[j] == '+';
+    for (; IsDigit(s[j]); ++j) {
       exponent += static_cast<char>('0' + DecimalValue(s[j]));
     }
     if (minus && !exponent.empty()) {
@@ -158,16 +158,14 @@ std::optional<double> ReadNumber(std::string_view text) {
     }
   }
 
+  // Without digits ("", ".", "-E5") nothing parses and the value stays 0.
+  double value = 0.0;
   const std::string number = exponent.empty() ? mantissa : mantissa + 'e' + exponent;
-  double value = 0.0;  // left as it is when out of range
-  if (std::from_chars(number.data(), number.data() + number.size(), value,
-                      std::chars_format::general)
-          .ec == std::errc::result_out_of_range) {
+  if (Parse(number, value, std::chars_format::general) == std::errc::result_out_of_range) {
     // Too large, or too small (read as 0): the decimal exponent of the value tells. An exponent
     // beyond the range of long long counts by its sign alone.
     long long power = 0;
-    if (std::from_chars(exponent.data(), exponent.data() + exponent.size(), power).ec ==
-        std::errc::result_out_of_range) {
+    if (Parse(exponent, power) == std::errc::result_out_of_range) {
       power =
           exponent[0] == '-' ? -std::numeric_limits<int>::max() : std::numeric_limits<int>::max();
     }

@@ -43,6 +43,7 @@ class TestCore : public QObject {
     QCOMPARE(ClampMeasure(32768), 32767);
     QCOMPARE(ClampMeasure(-32769), -32768);
     QCOMPARE(Fill("%1, %2 %3 100% %", {"a", "%2"}), "a, %2 %3 100% %");  // one pass
+    QCOMPARE(Fill(std::string_view("%1 %2", 4), {"a", "b"}), "a %");  // nothing read past the end
   }
 
   // The solver takes nothing off an empty tower: the ring of the move before stays grabbed.
@@ -81,9 +82,9 @@ class TestCore : public QObject {
     QTest::newRow("300 hex digits") << "&H" + std::string(300, 'F') << kInf;
     // Decimal digits of every script, in UTF-8; a byte that begins no character ends the number.
     const std::pair<const char*, double> scripts[] = {
-        {"３", 3},   {"１２.５", 12.5}, {"٣", 3},      {"١E٢", 100},    {"١٫٥", 1},
-        {"१२", 12},  {"𝟗", 9},          {"&H１Ｆ", 1}, {"&O٧", 7},      {"\xB5", 0},
-        {"\xC3", 0}, {"7\xE0\xA5", 7},  {"\xF8", 0},   {"٣\xF0\x9D", 3}};
+        {"３", 3},   {"１２.５", 12.5}, {"٣", 3},      {"١E٢", 100},     {"١٫٥", 1},
+        {"१२", 12},  {"𝟗", 9},          {"&H１Ｆ", 1}, {"&O٧", 7},       {"\xB5", 0},
+        {"\xC3", 0}, {"7\xE0\xA5", 7},  {"\xF8", 0},   {"٣\xF0\x9D", 3}, {"7\xB5", 7}};
     for (const auto& [text, expected] : scripts) {
       QTest::newRow(QByteArray(text).toPercentEncoding()) << std::string(text) << expected;
     }
