@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -69,16 +68,15 @@ QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const 
   return rect.intersected(image_.rect());
 }
 
-// The first image takes the ratio the widget has now; a resize keeps the ratio and redraws.
 QSize DrawingArea::DeviceSize(double ratio) const {
-  return QSize(int(std::ceil(std::max(0, width() - 2 * kBorder) * ratio)),
-               int(std::ceil(std::max(0, height() - 2 * kBorder) * ratio)));
+  return QSize(int(std::ceil((width() - 2 * kBorder) * ratio)),
+               int(std::ceil((height() - 2 * kBorder) * ratio)));
 }
 
+// The first drawing makes the image, at the ratio the widget has then.
 void DrawingArea::EnsureImage() {
-  const double ratio = image_.isNull() ? devicePixelRatioF() : ratio_;
-  if (image_.isNull() || image_.size() != DeviceSize(ratio)) {
-    Redraw(ratio);
+  if (image_.isNull()) {
+    Redraw(devicePixelRatioF());
   }
 }
 
@@ -192,11 +190,6 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   } else {
     qDrawWinPanel(&painter, rect(), palette(), true);
   }
-}
-
-void DrawingArea::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  EnsureImage();
 }
 
 void DrawingArea::focusInEvent(QFocusEvent*) {

@@ -60,7 +60,6 @@ class DrawingArea : public QWidget, public Canvas {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 
@@ -73,7 +72,8 @@ class DrawingArea : public QWidget, public Canvas {
     QString text;
   };
 
-  // The interior's size in device pixels at `ratio`.
+  // The interior's size in device pixels at `ratio`; the area keeps the size it has when it
+  // first draws.
   QSize DeviceSize(double ratio) const;
   void EnsureImage();
   // Draws every kept operation, in order, into a fresh white image at `ratio`.

@@ -108,6 +108,7 @@ class TestGame : public QObject {
         w.StartTimer();
         QTest::qWait(20);
         w.SetTimerInterval(0);
+        QVERIFY(!w.Timer1().isActive());  // 0 stops it
       };
       Play(*w.ButtonOf(Button::Solve), [&] {
         const GameState& s = w.State();

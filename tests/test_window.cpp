@@ -129,7 +129,10 @@ class TestWindow : public QObject {
     const QImage shown = w.Pic()->grab(QRect(2, 2, 534, 269)).toImage();
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), w.Pic()->Image());
     const QRgb highlight = w.Pic()->palette().color(QPalette::Highlight).rgb();
-    const auto frame = [&] { return w.Pic()->grab().toImage().pixel(0, 0); };
+    const auto frame = [&] {  // as painted on the screen, once the window has repainted
+      QCoreApplication::processEvents();
+      return w.screen()->grabWindow(w.winId(), 10, 12, 1, 1).toImage().pixel(0, 0);
+    };
     QCOMPARE(QApplication::focusWidget(), w.Pic());
     QCOMPARE(frame(), highlight);
     const QList<QSize> icons = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
@@ -138,6 +141,7 @@ class TestWindow : public QObject {
     w.ButtonOf(Button::Initialize)->click();
     Play(*w.ButtonOf(Button::Solve));
     shows(0, expected[6]);
+    QCOMPARE(frame(), highlight);  // the focus back on the board once Next is disabled
     QCOMPARE(QString::fromStdString(dialogs.shown.back()), expected[8]);
     w.SetEnabled(Button::Solve, true);
     w.SetEnabled(Button::Initialize, true);
