@@ -62,19 +62,13 @@ int QtDialogs::Run(QDialog& box) {
   box.hide();
   open_ = outer;
   open_had_focus_ = outer_had_focus;
-  // The keyboard focus goes back to what is below the box.
-  QWidget* below = outer ? outer.data() : (parent_ ? parent_->window() : nullptr);
-  if (below && below->isVisible()) {
-    below->activateWindow();
-  }
+  // The keyboard focus goes back to what is below the box (a window closing takes none).
+  (outer ? outer.data() : parent_->window())->activateWindow();
   return box.result();
 }
 
 bool QtDialogs::InMainWindow(QObject* object) const {
-  const QWidget* main = parent_ ? parent_->window() : nullptr;
-  if (!main) {
-    return false;
-  }
+  const QWidget* main = parent_->window();
   if (object->isWidgetType()) {
     return static_cast<QWidget*>(object)->window() == main;
   }

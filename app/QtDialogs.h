@@ -26,6 +26,7 @@ class QtDialogs : public QObject, public Dialogs {
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {
     qApp->installEventFilter(this);
   }
+  // The main window the boxes belong to and hold; set before the first box opens.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   // Boxes without a title of their own are titled "Tower of Hanoi", in the user's language.

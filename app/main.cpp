@@ -98,12 +98,12 @@ int AnswerOnTerminal(int argc, char* argv[]) {
       return 0;
     }
   }
+  const auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
   const bool platform_chosen =
-      std::getenv("QT_QPA_PLATFORM") != nullptr ||
-      std::any_of(argv + 1, argv + argc, [](const char* a) {
+      set("QT_QPA_PLATFORM") || std::any_of(argv + 1, argv + argc, [](const char* a) {
         return std::string(a) == "-platform" || std::string(a) == "--platform";
       });
-  if (!platform_chosen && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+  if (!platform_chosen && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
     std::fprintf(stderr, "%s\n",
                  Language(QLocale::system().uiLanguages()).Translate(kNoDisplay).c_str());
     return 1;

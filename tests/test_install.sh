@@ -43,6 +43,9 @@ for case in "LANG=C|Shows" "LANGUAGE=en:de|Shows" "LANGUAGE=de LANG=fr_FR.UTF-8|
   # shellcheck disable=SC2086
   "${bare[@]}" ${case%|*} "$prefix/bin/hanoi" --help | sed -n 2p | grep -q "^${case#*|}" || fail "--help with $case"
 done
-status=0 && said=$("${bare[@]}" "$prefix/bin/hanoi" 2>&1) || status=$?
-[ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] || fail "without a display: status $status: $said"
+for display in "" :9987; do  # none, or one nobody serves: one line, what is missing, status 1
+  status=0 && said=$("${bare[@]}" DISPLAY=$display "$prefix/bin/hanoi" 2>&1) || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && grep -q "DISPLAY\|display $display" <<<"$said" ||
+    fail "with DISPLAY=$display: status $status: $said"
+done
 echo "install: all files in place, validators and lintian pass on $(basename "$deb")"
