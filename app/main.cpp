@@ -125,11 +125,10 @@ int RunWindow() {
 // Ends the process without Qt's platform teardown. Qt 6.4's Wayland plugin can wait forever in
 // that teardown (the display's destructor joins its event thread while that thread still reads
 // from the compositor), so the window would be gone but the process would not end. Nothing is
-// left to save at this point: the program's own objects are destroyed and output is flushed.
-// A sanitizer build first runs the leak check that the exit would otherwise skip; a leak then
-// ends the process with LeakSanitizer's status instead of `status`.
+// left to save at this point: the program's own objects are destroyed, and it has written
+// nothing to the buffered standard output. A sanitizer build first runs the leak check that the
+// exit would otherwise skip; a leak then ends the process with LeakSanitizer's status instead.
 [[noreturn]] void EndNow(int status) {
-  std::fflush(nullptr);
 #ifdef HANOI_LEAK_CHECK
   __lsan_do_leak_check();
 #endif
