@@ -1,6 +1,6 @@
 #pragma once
 
-// For the tests that play: a listener in place of a screen reader, and a player of Next.
+// For the tests that play: a watch on what appears, and a player of Next.
 #include <QAbstractButton>
 #include <QEvent>
 #include <QStringList>
@@ -9,18 +9,18 @@
 #include <QWidget>
 #include <functional>
 
-// What a screen reader is told, in order: the name of the board's notification each time it is
-// shown anew. It shows the window, since a hidden one tells nothing.
-struct Listener : QObject {
-  QStringList heard;
+// Runs `seen` on each Show event that `watched` receives, or any object when `watched` is the
+// application: in the tests, what a screen reader is told (the board's notification shown anew)
+// and the moment a box appears.
+struct OnShow : QObject {
+  std::function<void(QObject*)> seen;
 
-  explicit Listener(QWidget& window) {
-    window.show();
-    window.findChild<QWidget*>("Announcement")->installEventFilter(this);
+  OnShow(QObject* watched, std::function<void(QObject*)> on_show) : seen(std::move(on_show)) {
+    watched->installEventFilter(this);
   }
-  bool eventFilter(QObject* note, QEvent* event) override {
+  bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() == QEvent::Show) {
-      heard << static_cast<QWidget*>(note)->accessibleName();
+      seen(object);
     }
     return false;
   }

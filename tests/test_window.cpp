@@ -28,22 +28,6 @@ void Draw(DrawingArea& area, const std::vector<FillOp>& fills) {
   }
 }
 
-// Types `keys` at `window` whenever a box appears, before the box has had the focus.
-struct TypeAtShow : QObject {
-  QWidget& window;
-  QString keys;
-
-  TypeAtShow(QWidget& typed_at, const QString& typed) : window(typed_at), keys(typed) {
-    qApp->installEventFilter(this);
-  }
-  bool eventFilter(QObject* object, QEvent* event) override {
-    if (event->type() == QEvent::Show && qobject_cast<QDialog*>(object)) {
-      QTest::keyClicks(&window, keys);
-    }
-    return false;
-  }
-};
-
 }  // namespace
 
 Q_DECLARE_METATYPE(std::vector<FillOp>)
@@ -220,7 +204,11 @@ class TestWindow : public QObject {
       }
     });
     poll.start(1);
-    TypeAtShow early(w, "7");
+    const OnShow early(qApp, [&](QObject* box) {  // typed before the box has the focus
+      if (qobject_cast<QDialog*>(box)) {
+        QTest::keyClicks(&w, "7");
+      }
+    });
     w.ButtonOf(Button::Initialize)->setFocus();
     w.ButtonOf(Button::Initialize)->click();
     QCOMPARE(w.focusWidget(), w.ButtonOf(Button::Solve));
