@@ -93,21 +93,13 @@ std::optional<double> ReadRadix(std::u32string_view digits, int radix) {
   return value;
 }
 
-// Decimal exponent of the leading digit of a mantissa written as digits with at most one ".",
-// e.g. 3 for "1234.5", -2 for "0.005"; used only to tell overflow from underflow.
+// The decimal exponent of a mantissa's leading digit, give or take one: the count of digits from
+// the first that is not 0 to the point ("1234.5": 4, "0.005": -3). A value out of the range of a
+// double is out by hundreds, so that is exact enough to tell too large from too small.
 long long LeadingExponent(std::string_view mantissa) {
-  const auto point = mantissa.find('.');
-  const std::string_view whole = mantissa.substr(0, point);
-  const auto first = whole.find_first_not_of('0');
-  if (first != std::string_view::npos) {
-    return static_cast<long long>(whole.size() - first) - 1;
-  }
-  if (point == std::string_view::npos) {
-    return 0;
-  }
-  const std::string_view fraction = mantissa.substr(point + 1);
-  const auto nonzero = fraction.find_first_not_of('0');
-  return nonzero == std::string_view::npos ? 0 : -static_cast<long long>(nonzero) - 1;
+  const auto point = std::min(mantissa.find('.'), mantissa.size());
+  const auto first = std::min(mantissa.find_first_not_of("0."), mantissa.size());
+  return static_cast<long long>(point) - static_cast<long long>(first);
 }
 
 // Parses all of `text`; `value` is left as it is when the text is out of its range.
@@ -164,7 +156,7 @@ std::optional<double> ReadNumber(std::string_view text) {
   if (Parse(number, value, std::chars_format::general) == std::errc::result_out_of_range) {
     // Too large, or too small (read as 0): the decimal exponent of the value tells. An exponent
     // beyond the range of long long counts by its sign alone.
-    long long power = 0;
+    long long power{};
     if (Parse(exponent, power) == std::errc::result_out_of_range) {
       power =
           exponent[0] == '-' ? -std::numeric_limits<int>::max() : std::numeric_limits<int>::max();
