@@ -1,7 +1,6 @@
 #include "app/Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 
 namespace {
@@ -15,14 +14,6 @@ constexpr const char* kResources = ":/i18n";
 
 }  // namespace
 
-QStringList Language::Translated() {
-  QStringList names;
-  for (const QString& file : QDir(kResources).entryList({"hanoi_*.qm"}, QDir::Files, QDir::Name)) {
-    names << file.mid(6).chopped(3);
-  }
-  return names;
-}
-
 Language::Language(const QStringList& languages) {
   for (const QString& name : languages) {
     const QLocale locale(name);
@@ -32,8 +23,7 @@ Language::Language(const QStringList& languages) {
     if (program_.load(locale, "hanoi", "_", kResources)) {
       locale_ = locale;
       locale_.setNumberOptions(QLocale::OmitGroupSeparator);
-      installed_ = QCoreApplication::instance() != nullptr;
-      if (!installed_) {
+      if (!QCoreApplication::instance()) {
         return;
       }
       // Qt's translations are optional: without them the boxes keep Qt's English OK and Cancel.
@@ -43,13 +33,6 @@ Language::Language(const QStringList& languages) {
       QCoreApplication::installTranslator(&program_);
       return;
     }
-  }
-}
-
-Language::~Language() {
-  if (installed_) {
-    QCoreApplication::removeTranslator(&program_);
-    QCoreApplication::removeTranslator(&qt_);
   }
 }
 

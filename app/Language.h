@@ -7,19 +7,16 @@
 #include "board/Translator.h"
 
 // The user's language: the program's translation and Qt's own (the OK and Cancel of the boxes),
-// installed into the application while this object lives. English is the program's own language
+// installed into the application while this object lives (a translator leaves the application
+// as it is destroyed). English is the program's own language
 // and needs no translation. Installing a right-to-left language (Arabic) turns the application's
 // layout direction to right to left.
 class Language : public Translator {
  public:
-  // The languages the program is translated into, as in the names of the translation files.
-  static QStringList Translated();
-
   // Takes the first of `languages` (the user's, most wanted first, as QLocale::uiLanguages lists
   // them: "de-DE", "pt_BR", "C") that is English or has a translation; English when none is.
   // Installs it into the running application, if there is one.
   explicit Language(const QStringList& languages);
-  ~Language() override;
   Language(const Language&) = delete;
   Language& operator=(const Language&) = delete;
 
@@ -33,5 +30,4 @@ class Language : public Translator {
   QTranslator program_;
   QTranslator qt_;
   QLocale locale_ = QLocale::c();
-  bool installed_ = false;
 };

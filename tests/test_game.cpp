@@ -1,6 +1,7 @@
 // Whole games in the real window, compared at every step with the worked tables, with what a
 // listener hears and reads; the commands' answers to what the user types. The boxes answer from
 // a script.
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -88,9 +89,11 @@ class TestGame : public QObject {
       MainWindow w(dialogs);
       w.show();           // a hidden window tells a screen reader nothing
       QStringList heard;  // what it is told, in order
-      const OnShow listener(w.findChild<QWidget*>("Announcement"), [&](QObject* note) {
-        heard << static_cast<QWidget*>(note)->accessibleName();
-      });
+      QWidget* news = w.findChild<QWidget*>("Announcement");  // a notification taking no room
+      QCOMPARE(QAccessible::queryAccessibleInterface(news)->role(), QAccessible::Notification);
+      QCOMPARE(news->size(), QSize(0, 0));
+      const OnShow listener(
+          news, [&](QObject* note) { heard << static_cast<QWidget*>(note)->accessibleName(); });
       QCOMPARE(w.Pic()->accessibleDescription(), "A: empty. B: empty. C: empty.");
       w.ButtonOf(Button::Initialize)->click();
       Towers towers = {std::vector<int>(n)};

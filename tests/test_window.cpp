@@ -91,10 +91,12 @@ class TestWindow : public QObject {
     QVERIFY(w.ButtonOf(Button::Auto)->isDefault());
     QVERIFY(!w.Timer1().isActive());
     QCOMPARE(w.Timer1().interval(), 500);
+    QCOMPARE(w.findChild<DrawingArea*>("Pic"), w.Pic());
     const char* names[] = {"cmdSolve", "cmdAuto", "cmdInitialize", "Command1", "cmdDone"};
     const auto shows = [&](int b, const QString& caption) {
       QPushButton* button = w.findChild<QPushButton*>(names[b]);
       QCOMPARE(button, w.ButtonOf(Button(b)));
+      QCOMPARE(QAccessible::queryAccessibleInterface(button)->role(), QAccessible::Button);
       QCOMPARE(button->text(), caption);
       QVERIFY(!QKeySequence::mnemonic(caption).isEmpty());
       QCOMPARE_LE(button->sizeHint().width(), 97);
