@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace {
 
@@ -41,8 +42,8 @@ QAccessibleInterface* AnnouncementFactory(const QString& key, QObject* object) {
 }  // namespace
 
 DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
-  static const bool factory = (QAccessible::installFactory(AnnouncementFactory), true);
-  Q_UNUSED(factory);
+  static std::once_flag factory;
+  std::call_once(factory, QAccessible::installFactory, AnnouncementFactory);
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);

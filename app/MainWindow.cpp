@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcutEvent>
+#include <mutex>
 
 #include "board/Description.h"
 
@@ -25,8 +26,8 @@ QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
 
 MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), texts_(texts) {
-  static const bool factory = (QAccessible::installFactory(WindowFactory), true);
-  Q_UNUSED(factory);
+  static std::once_flag factory;
+  std::call_once(factory, QAccessible::installFactory, WindowFactory);
   setObjectName("frmMain");
   setWindowTitle(tr("Tower of Hanoi by Tandrovek"));
   // Decoding the icon loads Qt's image plugins (about 2.5 ms); done once the window is up. Each

@@ -22,27 +22,27 @@ constexpr char32_t kZeros[] = {
 
 constexpr char32_t kInvalid = 0xFFFD;
 
-// The value of `c` as a decimal digit of any script, or -1.
-int DecimalValue(char32_t c) {
+// The value of `c` as a decimal digit of any script, if it is one.
+std::optional<int> DecimalValue(char32_t c) {
   const char32_t* run = std::upper_bound(std::begin(kZeros), std::end(kZeros), c);
   if (run == std::begin(kZeros) || c - run[-1] > 9) {
-    return -1;
+    return std::nullopt;
   }
   return static_cast<int>(c - run[-1]);
 }
 
 bool IsDigit(char32_t c) {
-  return DecimalValue(c) >= 0;
+  return DecimalValue(c).has_value();
 }
 
-int DigitValue(char32_t c, int radix) {
-  int value = DecimalValue(c);
+std::optional<int> DigitValue(char32_t c, int radix) {
+  std::optional<int> value = DecimalValue(c);
   if (c >= 'a' && c <= 'f') {
     value = static_cast<int>(c - 'a') + 10;
   } else if (c >= 'A' && c <= 'F') {
     value = static_cast<int>(c - 'A') + 10;
   }
-  return value < radix ? value : -1;
+  return value < radix ? value : std::nullopt;  // an empty value is less than any
 }
 
 // The code points of UTF-8 `text`, without blanks, tabs and line feeds. A byte that cannot begin
@@ -81,11 +81,11 @@ std::u32string Decode(std::string_view text) {
 std::optional<double> ReadRadix(std::u32string_view digits, int radix) {
   double value = 0.0;
   for (const char32_t c : digits) {
-    const int digit = DigitValue(c, radix);
-    if (digit < 0) {
+    const std::optional<int> digit = DigitValue(c, radix);
+    if (!digit) {
       break;
     }
-    value = value * radix + digit;
+    value = value * radix + *digit;
   }
   if (!std::isfinite(value)) {
     return std::nullopt;
@@ -128,12 +128,12 @@ std::optional<double> ReadNumber(std::string_view text) {
   i += negative || s[i] == '+';
   std::string mantissa;  // ASCII digits, with "." where it stands
   for (; IsDigit(s[i]); ++i) {
-    mantissa += static_cast<char>('0' + DecimalValue(s[i]));
+    mantissa += static_cast<char>('0' + *DecimalValue(s[i]));
   }
   if (s[i] == '.') {
     mantissa += '.';
     for (++i; IsDigit(s[i]); ++i) {
-      mantissa += static_cast<char>('0' + DecimalValue(s[i]));
+      mantissa += static_cast<char>('0' + *DecimalValue(s[i]));
     }
   }
 
@@ -143,7 +143,7 @@ std::optional<double> ReadNumber(std::string_view text) {
     const bool minus = s[j] == '-';
     j += minus || s[j] == '+';
     for (; IsDigit(s[j]); ++j) {
-      exponent += static_cast<char>('0' + DecimalValue(s[j]));
+      exponent += static_cast<char>('0' + *DecimalValue(s[j]));
     }
     if (minus && !exponent.empty()) {
       exponent.insert(0, 1, '-');

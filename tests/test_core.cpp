@@ -63,8 +63,8 @@ class TestCore : public QObject {
     QTest::addColumn<double>("expected");  // infinity: refused as too large
     const std::pair<const char*, double> rows[] = {
         {"12abc", 12},  {"1,5", 1},       {"1.5E3", 1500}, {"1.5e3", 1500},  {"25E-1", 2.5},
-        {"7E", 7},      {"1E-", 1},       {"5-", 5},       {"7E-x", 7},      {"&H10", 16},
-        {"&hff", 255},  {"&O17", 15},     {"&o78", 7},     {"&H", 0},        {"&X10", 0},
+        {"7E", 7},      {"1E-", 1},       {"5-", 5},       {"7E-x", 7},      {"&H1A", 26},
+        {"&haf", 175},  {"&O17", 15},     {"&o78", 7},     {"&H", 0},        {"&X10", 0},
         {".5", 0.5},    {"5.", 5},        {"", 0},         {" \t\n", 0},     {"five", 0},
         {".", 0},       {"-", 0},         {"--3", 0},      {"5 rings", 5},   {"+4", 4},
         {" 1 2 ", 12},  {"1\t.\n5", 1.5}, {"- 3", -3},     {"1 E 2", 100},   {"1\r2", 1},
@@ -106,6 +106,7 @@ class TestCore : public QObject {
             QString("U+%1 reads %2").arg(uint(c), 4, 16, QChar('0')).arg(*ReadNumber(text))));
       }
     }
+    QCOMPARE(ReadNumber(std::string_view("123", 2)), 12);  // nothing read past the end
   }
 };
 

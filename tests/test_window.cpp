@@ -123,10 +123,14 @@ class TestWindow : public QObject {
     QCOMPARE(frame(), highlight);
     const QList<QSize> icons = {{16, 16}, {24, 24},   {32, 32},  {48, 48},
                                 {64, 64}, {128, 128}, {256, 256}};
-    QCOMPARE(w.windowIcon().availableSizes(), icons);  // one drawn for each size
+    QCOMPARE(w.windowIcon().availableSizes(), icons);             // one drawn for each size
+    dialogs.during = [&] { w.ButtonOf(Button::Auto)->click(); };  // refused while a box is open
     w.ButtonOf(Button::Initialize)->click();
     Play(*w.ButtonOf(Button::Solve));
     shows(0, expected[6]);
+    QVERIFY(!w.Timer1().isActive());
+    w.ButtonOf(Button::Auto)->click();  // compares the caption with the translated Next
+    QVERIFY(w.Timer1().isActive());
     QCOMPARE(QString::fromStdString(dialogs.shown.back()), expected[8]);
     w.SetEnabled(Button::Solve, true);
     w.SetEnabled(Button::Initialize, true);
