@@ -74,7 +74,9 @@ class X11:
     def __init__(self):
         self.server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24"],
                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-        os.environ.update(DISPLAY=":" + self.server.stdout.readline().decode().strip(), QT_QPA_PLATFORM="xcb")
+        os.environ.update(DISPLAY=":" + self.server.stdout.readline().decode().strip())
+        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"):  # as an X session has it
+            os.environ.pop(name, None)
         self.d = display.Display()
 
     def started(self):  # then activated by a click on the board
