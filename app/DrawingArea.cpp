@@ -106,7 +106,7 @@ void DrawingArea::Apply(const Operation& op) {
   if (rect.isEmpty()) {
     return;
   }
-  const auto rgb = static_cast<QRgb>(op.color) & 0xFFFFFFu;
+  const auto rgb = static_cast<QRgb>(op.color);  // 0xRRGGBB: alpha untouched by xor
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
     if (op.mode == DrawMode::Xor) {
