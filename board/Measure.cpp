@@ -4,10 +4,9 @@
 #include <cmath>
 #include <limits>
 
+// NaN and infinities pass through unchanged: their diff is NaN, which fails every comparison,
+// and floor + 1 is the value itself.
 double RoundHalfEven(double value) {
-  if (!std::isfinite(value)) {
-    return value;
-  }
   const double floor = std::floor(value);
   const double diff = value - floor;  // exact for doubles: both lie within one binade step
   if (diff < 0.5) {

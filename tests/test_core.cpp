@@ -25,7 +25,8 @@ class TestCore : public QObject {
   // rounding: refused where it is checked (empty, here -1), saturated in the board's measures.
   void roundingGoesToEvenAndIsRangeChecked() {
     const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80}, {-2.5, -2},
-                              {-3.5, -4},     {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3}};
+                              {-3.5, -4},     {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3},
+                              {-kInf, -kInf}};
     for (const auto& [value, expected] : ties) {
       QCOMPARE(RoundHalfEven(value), expected);
     }
