@@ -8,9 +8,9 @@
 
 // The user's language: the program's translation and Qt's own (the OK and Cancel of the boxes),
 // installed into the application while this object lives (a translator leaves the application
-// as it is destroyed). English is the program's own language
-// and needs no translation. Installing a right-to-left language (Arabic) turns the application's
-// layout direction to right to left.
+// as it is destroyed). English is the program's own language and needs no translation.
+// Installing a right-to-left language (Arabic) turns the application's layout direction to right
+// to left.
 class Language : public Translator {
  public:
   // Takes the first of `languages` (the user's, most wanted first, as QLocale::uiLanguages lists
