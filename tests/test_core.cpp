@@ -98,15 +98,24 @@ class TestCore : public QObject {
   }
 
   // Every character alone: a decimal digit of any script reads as its value, anything else as 0.
+  // Judged by this Qt's Unicode tables; a character they do not know yet is left out.
   void readsEveryDecimalDigit() {
+    int digits = 0, unknown = 0;
     for (char32_t c = 1; c < 0x110000; ++c) {
+      if (QChar::category(c) == QChar::Other_NotAssigned) {
+        unknown += ReadNumber(QString::fromUcs4(&c, 1).toStdString() + "1") != 0;  // a digit, 0 too
+        continue;
+      }
       const std::string text = QString::fromUcs4(&c, 1).toStdString();
       const bool digit = QChar::category(c) == QChar::Number_DecimalDigit;
+      digits += digit;
       if (ReadNumber(text) != (digit ? QChar::digitValue(c) : 0)) {
         QFAIL(qPrintable(
             QString("U+%1 reads %2").arg(uint(c), 4, 16, QChar('0')).arg(*ReadNumber(text))));
       }
     }
+    qInfo("Qt %s knows %d decimal digits, all read; %d more are read as digits of a later Unicode",
+          qVersion(), digits, unknown);
     QCOMPARE(ReadNumber(std::string_view("123", 2)), 12);  // nothing read past the end
   }
 };
