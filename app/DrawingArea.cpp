@@ -51,65 +51,51 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
 }
 
 double DrawingArea::Width() const {
-  return double(width()) * kTwipsPerPixel;
+  return double(width()) * kTwipsPerPixel / zoom_;
 }
 
 double DrawingArea::Height() const {
-  return double(height()) * kTwipsPerPixel;
+  return double(height()) * kTwipsPerPixel / zoom_;
+}
+
+int DrawingArea::Border() const {
+  return int(std::lround(kBorder * zoom_));
 }
 
 int DrawingArea::DevicePixel(double twips) const {
-  const double pixel = std::floor(twips * ratio_ / kTwipsPerPixel);
+  const double pixel = std::floor(twips * scale_ / kTwipsPerPixel);
   return int(std::clamp(pixel, -1.0e6, 1.0e6));
 }
 
-QRect DrawingArea::DeviceRect(double x1, double y1, double x2, double y2) const {
-  const QRect rect(QPoint(DevicePixel(x1), DevicePixel(y1)),
-                   QPoint(DevicePixel(x2), DevicePixel(y2)));
-  return rect.intersected(image_.rect());
-}
-
-QSize DrawingArea::DeviceSize(double ratio) const {
-  return QSize(int(std::ceil((width() - 2 * kBorder) * ratio)),
-               int(std::ceil((height() - 2 * kBorder) * ratio)));
-}
-
-// The first drawing makes the image, at the ratio the widget has then.
-void DrawingArea::EnsureImage() {
-  if (image_.isNull()) {
-    Redraw(devicePixelRatioF());
-  }
-}
-
-void DrawingArea::Redraw(double ratio) {
-  image_ = QImage(DeviceSize(ratio), QImage::Format_RGB32);  // not shared: drawn in place
+// The first drawing makes the image, at the scale the widget has then.
+void DrawingArea::Clear() {
+  const double ratio = devicePixelRatioF();
+  const QSize interior = size() - 2 * QSize(Border(), Border());
+  image_ = QImage(int(std::ceil(interior.width() * ratio)), int(std::ceil(interior.height() * ratio)),
+                  QImage::Format_RGB32);
   image_.fill(kWhite);
   image_.setDevicePixelRatio(ratio);
-  ratio_ = ratio;
-  for (const Operation& op : operations_) {
-    Apply(op);
-  }
+  scale_ = zoom_ * ratio;
   update();
 }
 
-void DrawingArea::Apply(const Operation& op) {
-  if (!op.text.isEmpty()) {
-    QPainter painter(&image_);
-    painter.setFont(font());
-    painter.setPen(kForeground);
-    const QFontMetricsF metrics(font());
-    const QPointF topLeft(op.x1 / kTwipsPerPixel, op.y1 / kTwipsPerPixel);
-    painter.drawText(topLeft + QPointF(0, metrics.ascent()), op.text);
-    return;
+void DrawingArea::SetZoom(double zoom) {
+  zoom_ = zoom;
+  Clear();
+  redraw_();
+}
+
+void DrawingArea::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
+  if (image_.isNull()) {
+    Clear();
   }
-  const QRect rect = DeviceRect(op.x1, op.y1, op.x2, op.y2);
-  if (rect.isEmpty()) {
-    return;
-  }
-  const auto rgb = static_cast<QRgb>(op.color);  // 0xRRGGBB: alpha untouched by xor
+  const QRect rect = QRect(QPoint(DevicePixel(x1), DevicePixel(y1)),
+                           QPoint(DevicePixel(x2), DevicePixel(y2)))
+                         .intersected(image_.rect());
+  const auto rgb = static_cast<QRgb>(color);  // 0xRRGGBB: alpha untouched by xor
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    if (op.mode == DrawMode::Xor) {
+    if (mode_ == DrawMode::Xor) {
       for (int x = rect.left(); x <= rect.right(); ++x) {
         line[x] ^= rgb;
       }
@@ -117,53 +103,30 @@ void DrawingArea::Apply(const Operation& op) {
       std::fill(line + rect.left(), line + rect.right() + 1, 0xFF000000u | rgb);
     }
   }
-}
-
-void DrawingArea::FillRect(double x1, double y1, double x2, double y2, Rgb color) {
-  EnsureImage();
-  const Operation op{x1, y1, x2, y2, color, mode_, QString()};
-  Apply(op);
-  Record(op);
-  const QRect rect = DeviceRect(x1, y1, x2, y2);
-  const QRectF logical(rect.left() / ratio_, rect.top() / ratio_, rect.width() / ratio_,
-                       rect.height() / ratio_);
-  update(logical.toAlignedRect().translated(kBorder, kBorder));
+  const double ratio = image_.devicePixelRatio();
+  const QRectF logical(rect.left() / ratio, rect.top() / ratio, rect.width() / ratio,
+                       rect.height() / ratio);
+  update(logical.toAlignedRect().translated(Border(), Border()));
 }
 
 double DrawingArea::TextWidth(std::string_view text) const {
-  return QFontMetricsF(font()).horizontalAdvance(FromUtf8(text)) * kTwipsPerPixel;
+  return QFontMetricsF(font()).horizontalAdvance(FromUtf8(text)) * kTwipsPerPixel / zoom_;
 }
 
 double DrawingArea::TextHeight(std::string_view) const {
-  return QFontMetricsF(font()).height() * kTwipsPerPixel;
+  return QFontMetricsF(font()).height() * kTwipsPerPixel / zoom_;
 }
 
 void DrawingArea::Print(std::string_view text) {
-  EnsureImage();
-  const Operation op{current_x_, current_y_, 0, 0, 0, mode_, FromUtf8(text)};
-  Apply(op);
-  Record(op);
-  update();
-}
-
-// Xor fills commute with one another, and the same xor fill twice is no fill at all, so such a
-// pair with only xor fills between them is dropped: the record then holds what is on the board
-// (towers, letters, the rings where they stand), not every move ever made.
-void DrawingArea::Record(const Operation& op) {
-  const auto is_xor_fill = [](const Operation& o) {
-    return o.mode == DrawMode::Xor && o.text.isEmpty();
-  };
-  for (auto it = operations_.rbegin(); is_xor_fill(op) && it != operations_.rend(); ++it) {
-    if (!is_xor_fill(*it)) {
-      break;
-    }
-    if (it->x1 == op.x1 && it->y1 == op.y1 && it->x2 == op.x2 && it->y2 == op.y2 &&
-        it->color == op.color) {
-      operations_.erase(std::next(it).base());
-      return;
-    }
+  if (image_.isNull()) {
+    Clear();
   }
-  operations_.push_back(op);
+  QPainter painter(&image_);
+  painter.setFont(font());
+  painter.setPen(kForeground);
+  const QPointF topLeft(current_x_ * zoom_ / kTwipsPerPixel, current_y_ * zoom_ / kTwipsPerPixel);
+  painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), FromUtf8(text));
+  update();
 }
 
 void DrawingArea::Announce(const QString& text) {
@@ -178,18 +141,30 @@ void DrawingArea::Announce(const QString& text) {
 // Every change of the device pixel ratio repaints the whole window, so this is where a new
 // ratio is met, whatever brought it: another screen, or a new scale on the same one.
 void DrawingArea::paintEvent(QPaintEvent* event) {
-  if (devicePixelRatioF() != ratio_) {
-    Redraw(devicePixelRatioF());
+  if (zoom_ * devicePixelRatioF() != scale_) {
+    SetZoom(zoom_);
   }
+  // Only the part of the image that needs it, in whole device pixels, so that it is copied pixel
+  // for pixel; and the frame only when it needs it: clipped away, it costs more than a ring.
   QPainter painter(this);
   painter.setClipRegion(event->region());
-  painter.drawImage(QPoint(kBorder, kBorder), image_);
+  const double ratio = image_.devicePixelRatio();
+  const QRect dirty = event->rect().translated(-Border(), -Border());
+  const QRect source =
+      QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio).toAlignedRect() &
+      image_.rect();
+  painter.drawImage(QPointF(source.topLeft()) / ratio + QPointF(Border(), Border()), image_, source);
+  const QRegion frame = Frame() & event->region();
+  if (frame.isEmpty()) {
+    return;
+  }
   if (hasFocus()) {
-    for (const QRect& strip : Frame()) {
+    for (const QRect& strip : frame) {
       painter.fillRect(strip, palette().color(QPalette::Highlight));
     }
   } else {
-    qDrawWinPanel(&painter, rect(), palette(), true);
+    painter.scale(zoom_, zoom_);  // the frame's lines as thick as the zoom
+    qDrawWinPanel(&painter, QRect(QPoint(), (QSizeF(size()) / zoom_).toSize()), palette(), true);
   }
 }
 
@@ -202,7 +177,8 @@ void DrawingArea::focusOutEvent(QFocusEvent*) {
 }
 
 QRegion DrawingArea::Frame() const {
-  return QRegion(rect()) - QRegion(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
+  const int border = Border();
+  return QRegion(rect()) - QRegion(rect().adjusted(border, border, -border, -border));
 }
 
 #include "DrawingArea.moc"

@@ -17,7 +17,10 @@ constexpr const char* kResources = ":/i18n";
 Language::Language(const QStringList& languages) {
   for (const QString& name : languages) {
     const QLocale locale(name);
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+    if (locale.language() == QLocale::C) {
+      continue;  // a name Qt does not know, or the "C" it lists after one
+    }
+    if (locale.language() == QLocale::English) {
       return;
     }
     if (program_.load(locale, "hanoi", "_", kResources)) {

@@ -14,7 +14,8 @@
 class Language : public Translator {
  public:
   // Takes the first of `languages` (the user's, most wanted first, as QLocale::uiLanguages lists
-  // them: "de-DE", "pt_BR", "C") that is English or has a translation; English when none is.
+  // them: "de-DE", "pt_BR") that is English or has a translation, passing over names Qt does not
+  // know ("xx", listed with a "C" after it); English when none is.
   // Installs it into the running application, if there is one.
   explicit Language(const QStringList& languages);
   Language(const Language&) = delete;

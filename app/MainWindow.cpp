@@ -2,12 +2,17 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
 #include <QShortcutEvent>
+#include <algorithm>
+#include <cmath>
 #include <mutex>
 
 #include "board/Description.h"
@@ -20,6 +25,53 @@ QAccessibleInterface* WindowFactory(const QString& key, QObject* object) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
   }
   return nullptr;
+}
+
+// Twips at zoom 1: the client area, the drawing area, and the buttons left to right (Solve, Auto
+// Solve, Initialize, Speed, About).
+constexpr int kClient[] = {8460, 5115};
+constexpr int kPic[] = {150, 180, 8070, 4095};
+constexpr int kButtonLefts[] = {120, 1800, 3480, 5160, 6840};
+constexpr int kButton[] = {4440, 1455, 615};  // top, width, height
+
+int Px(double twips, double zoom) {
+  return int(std::lround(twips * zoom / DrawingArea::kTwipsPerPixel));
+}
+
+// A rectangle given in twips, in logical pixels at `zoom`, from `origin`. Edges are rounded, so
+// neighbours stay as far apart as at zoom 1.
+QRect Scaled(int left, int top, int width, int height, double zoom, QPoint origin) {
+  const QPoint from(Px(left, zoom), Px(top, zoom));
+  const QPoint to(Px(left + width, zoom), Px(top + height, zoom));
+  return QRect(origin + from, origin + to - QPoint(1, 1));
+}
+
+QFont Scaled(QFont font, double zoom) {
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * zoom);
+  } else {
+    font.setPixelSize(int(std::lround(font.pixelSize() * zoom)));
+  }
+  return font;
+}
+
+// `widget`'s text in the font it inherits, or in the largest smaller one in which it shows whole
+// within `width`.
+void Fit(QWidget& widget, int width) {
+  widget.setFont(QFont());
+  for (QFont font = widget.font(); widget.sizeHint().width() > width;) {
+    const bool points = font.pointSizeF() > 0;
+    const double size = points ? font.pointSizeF() - 0.5 : font.pixelSize() - 1;
+    if (size < (points ? 5 : 7)) {
+      break;  // unreadable below: the text is clipped instead
+    }
+    if (points) {
+      font.setPointSizeF(size);
+    } else {
+      font.setPixelSize(int(size));
+    }
+    widget.setFont(font);
+  }
 }
 
 }  // namespace
@@ -40,17 +92,17 @@ MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* paren
     }
     setWindowIcon(icon);
   });
-  setFixedSize(kClientWidth, kClientHeight);
   // A fixed-size window: no maximize button.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
 
-  // Pic: 150, 180, 8070 x 4095 twips.
   pic_->setObjectName("Pic");
-  pic_->setGeometry(10, 12, 538, 273);
   //: The board's name for screen readers.
   pic_->setAccessibleName(tr("Tower of Hanoi board"));
+  pic_->SetRedraw([this] { board_.Redraw(); });
+  progress_->setAlignment(Qt::AlignCenter);
+  progress_->hide();
 
   cmd_auto_->setEnabled(false);
   cmd_auto_->setDefault(true);
@@ -66,11 +118,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* paren
   setTabOrder(cmd_done_, cmd_auto_);
   setTabOrder(cmd_auto_, command1_);
   pic_->setFocus();
+  Layout(1.0, QPoint());
+  setFixedSize(kClientWidth, kClientHeight);
 
   for (QPushButton* button : {cmd_solve_, cmd_auto_, cmd_initialize_, command1_, cmd_done_}) {
     button->installEventFilter(this);
   }
-
   connect(cmd_solve_, &QPushButton::clicked, this, [this] { commands_.SolveClick(); });
   connect(cmd_auto_, &QPushButton::clicked, this, [this] { commands_.AutoClick(); });
   connect(cmd_initialize_, &QPushButton::clicked, this, [this] { commands_.InitializeClick(); });
@@ -78,20 +131,45 @@ MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* paren
   connect(cmd_done_, &QPushButton::clicked, this, [this] { commands_.AboutClick(); });
   connect(&timer1_, &QTimer::timeout, this, [this] { commands_.TimerTick(); });
 
+  // Zoom and full screen, and a presenter's remote: its Page Down (or Right) is Next, and its
+  // Page Up (or Left) does nothing, since the solution only goes forward; neither moves the focus.
+  const auto next = [this] {
+    if (state_.started) {
+      cmd_solve_->click();
+    }
+  };
+  // Qt's standard keys as the desktop binds them, and those that every desktop's users know.
+  const auto with = [](QKeySequence::StandardKey standard, const QKeySequence& usual) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    if (!keys.contains(usual)) {
+      keys << usual;
+    }
+    return keys;
+  };
+  const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
+      {with(QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal), [this] { SetZoom(zoom_ + kZoomStep); }},
+      {with(QKeySequence::ZoomOut, Qt::CTRL | Qt::Key_Minus), [this] { SetZoom(zoom_ - kZoomStep); }},
+      {{Qt::CTRL | Qt::Key_0}, [this] { SetZoom(1.0); }},
+      {with(QKeySequence::FullScreen, Qt::Key_F11), [this] { SetFullScreen(!isFullScreen()); }},
+      {{Qt::Key_PageDown, Qt::Key_Right}, next},
+      {{Qt::Key_PageUp, Qt::Key_Left}, [] {}}};
+  for (const auto& [sequences, action] : keys) {
+    auto* shortcut = new QShortcut(this);
+    shortcut->setKeys(sequences);
+    connect(shortcut, &QShortcut::activated, this, action);
+  }
+
   // Window load.
   board_.InitGraphics();
   board_.DrawTower(1);
   board_.DrawTower(2);
   board_.DrawTower(3);
-  BoardChanged();
+  Refresh();
 }
 
-QPushButton* MainWindow::MakeButton(const char* name, const QString& caption, int left) {
+QPushButton* MainWindow::MakeButton(const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
-  // Top 4440, 1455 x 615 twips.
-  const bool mirrored = layoutDirection() == Qt::RightToLeft;
-  button->setGeometry(mirrored ? kClientWidth - left - 97 : left, 296, 97, 41);
   return button;
 }
 
@@ -111,12 +189,92 @@ QPushButton* MainWindow::ButtonOf(Button button) const {
   return cmd_done_;
 }
 
-void MainWindow::SetCaption(Button button, std::string_view caption) {
-  ButtonOf(button)->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+void MainWindow::Layout(double zoom, QPoint origin) {
+  if (zoom != shown_) {
+    setFont(zoom == 1.0 ? QFont() : Scaled(QApplication::font(), zoom));
+  }
+  pic_->setGeometry(Scaled(kPic[0], kPic[1], kPic[2], kPic[3], zoom, origin));
+  const bool mirrored = layoutDirection() == Qt::RightToLeft;
+  for (int b = 0; b < 5; ++b) {
+    const int left = mirrored ? kClient[0] - kButtonLefts[b] - kButton[1] : kButtonLefts[b];
+    ButtonOf(Button(b))->setGeometry(Scaled(left, kButton[0], kButton[1], kButton[2], zoom, origin));
+  }
+  if (zoom != shown_) {
+    shown_ = zoom;
+    pic_->SetZoom(zoom);
+  }
+  FitCaptions();
 }
 
-std::string MainWindow::Caption(Button button) const {
-  return ButtonOf(button)->text().toStdString();
+void MainWindow::FitCaptions() {
+  for (QPushButton* button : {cmd_solve_, cmd_auto_, cmd_initialize_, command1_, cmd_done_}) {
+    Fit(*button, button->width());
+  }
+}
+
+double MainWindow::LargestZoom(QSize room, bool line) const {
+  double largest = 1.0;
+  for (double zoom = largest + kZoomStep;; zoom += kZoomStep) {
+    const int height = Px(kClient[1], zoom) +
+                       (line ? QFontMetrics(Scaled(QApplication::font(), zoom)).height() : 0);
+    if (Px(kClient[0], zoom) > room.width() || height > room.height()) {
+      return largest;
+    }
+    largest = zoom;
+  }
+}
+
+void MainWindow::SetZoom(double zoom) {
+  const QSize frame = frameGeometry().size() - size();
+  const double largest = LargestZoom(screen()->availableGeometry().size() - frame, false);
+  zoom_ = std::clamp(std::round(zoom / kZoomStep) * kZoomStep, 1.0, largest);
+  if (!isFullScreen()) {
+    Layout(zoom_, QPoint());
+    setFixedSize(Px(kClient[0], zoom_), Px(kClient[1], zoom_));
+  }
+}
+
+void MainWindow::SetFullScreen(bool on) {
+  if (on) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+  } else if (isFullScreen()) {
+    showNormal();
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && !isFullScreen()) {
+    setFixedSize(Px(kClient[0], zoom_), Px(kClient[1], zoom_));
+  }
+  if (event->type() == QEvent::FontChange) {  // the desktop's font changed
+    FitCaptions();
+  }
+  QWidget::changeEvent(event);
+}
+
+// Full screen: the content at the largest step that fits with the progress line beneath it, the
+// two centred together.
+void MainWindow::resizeEvent(QResizeEvent*) {
+  if (!isFullScreen()) {
+    progress_->hide();
+    Layout(zoom_, QPoint());
+    return;
+  }
+  const double zoom = LargestZoom(size(), true);
+  const QSize content(Px(kClient[0], zoom), Px(kClient[1], zoom));
+  const int line = QFontMetrics(Scaled(QApplication::font(), zoom)).height();
+  const QPoint origin((width() - content.width()) / 2, (height() - content.height() - line) / 2);
+  Layout(zoom, origin);
+  progress_->setGeometry(0, origin.y() + content.height(), width(), line);
+  progress_->show();
+  Fit(*progress_, width());
+}
+
+void MainWindow::SetCaption(Button button, std::string_view caption) {
+  ButtonOf(button)->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+  FitCaptions();
 }
 
 // A button that loses the keyboard focus by being disabled hands it to what the user needs next:
@@ -162,15 +320,25 @@ void MainWindow::CloseWindow() {
   }
 }
 
-void MainWindow::BoardChanged() {
+void MainWindow::Refresh() {
   const QString text = QString::fromStdString(DescribeBoard(state_, texts_));
   pic_->setAccessibleDescription(text);
   pic_->setToolTip(text);
-  pic_->Announce(QString::fromStdString(narrator_.Update(state_, texts_)));
+  const Solver::Call part = solver_.Part().value_or(Solver::Call{0, 0, 0});
+  progress_->setText(
+      QString::fromStdString(DescribeStep(state_, part.count, part.source, part.dest, texts_)));
+  if (progress_->isVisible()) {
+    Fit(*progress_, width());
+  }
+}
+
+void MainWindow::Happened(const News& news) {
+  Refresh();
+  pic_->Announce(QString::fromStdString(Narrate(news, state_, texts_)));
 }
 
 bool MainWindow::DispatchUntil(const std::function<bool()>& done) {
-  BoardChanged();
+  Refresh();
   while (!closing_) {
     if (done()) {
       return true;
@@ -229,9 +397,10 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 // device pixel ratio, which would show a quarter (or four times) of the window there; the size
 // in logical pixels is put back once the move has been handled.
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal) {
-    QMetaObject::invokeMethod(
-        this, [this, keep = size()] { resize(keep); }, Qt::QueuedConnection);
+  if (event->type() == QEvent::ScreenChangeInternal && !isFullScreen()) {
+    const QSize keep = size();
+    const auto restore = [this, keep] { resize(keep); };
+    QMetaObject::invokeMethod(this, restore, Qt::QueuedConnection);
   }
   return QWidget::event(event);
 }

@@ -19,7 +19,8 @@ QString ToQString(std::string_view text) {
 }
 
 // Room for the title and the window manager's buttons beside it: a box as narrow as its shortest
-// message ("Invalid time delay") would show its title cut short.
+// message ("Invalid time delay") would show its title cut short. The title bar's font is the
+// desktop's; the box's own, which the main window's zoom scales, stands in for it.
 int MinimumBoxWidth(const QWidget& box) {
   return QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) * 3 / 2 + 100;
 }
@@ -29,6 +30,7 @@ int MinimumBoxWidth(const QWidget& box) {
 void QtDialogs::ShowMessage(std::string_view text, MessageIcon icon) {
   QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
                   tr("Tower of Hanoi"), ToQString(text), QMessageBox::Ok, parent_);
+  box.setFont(parent_->font());
   // The message box sizes itself to its layout's minimum width: a row of that width below the rest.
   auto* grid = static_cast<QGridLayout*>(box.layout());
   grid->addItem(new QSpacerItem(MinimumBoxWidth(box), 0), grid->rowCount(), 0, 1,
@@ -41,7 +43,11 @@ std::string QtDialogs::AskText(std::string_view prompt, std::string_view title) 
   box.setInputMode(QInputDialog::TextInput);
   box.setWindowTitle(title.empty() ? tr("Tower of Hanoi") : ToQString(title));
   box.setLabelText(ToQString(prompt));
-  box.setMinimumWidth(MinimumBoxWidth(box));
+  box.setFont(parent_->font());
+  // The box's layout, made when its size is first asked, sets its minimum size: a row of the width
+  // below the rest.
+  box.minimumSizeHint();
+  box.layout()->addItem(new QSpacerItem(MinimumBoxWidth(box), 0));
   if (Run(box) != QDialog::Accepted) {
     return {};
   }

@@ -29,7 +29,8 @@ class QtDialogs : public QObject, public Dialogs {
   // The main window the boxes belong to and hold; set before the first box opens.
   void SetParent(QWidget* parent) { parent_ = parent; }
 
-  // Boxes without a title of their own are titled "Tower of Hanoi", in the user's language.
+  // Boxes without a title of their own are titled "Tower of Hanoi", in the user's language. Their
+  // text is in the main window's font, so it follows the window's zoom.
   void ShowMessage(std::string_view text, MessageIcon icon) override;
   std::string AskText(std::string_view prompt, std::string_view title) override;
 

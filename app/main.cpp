@@ -1,7 +1,12 @@
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,8 +32,12 @@ constexpr Text kHelp = {"main", QT_TRANSLATE_NOOP("main", R"(Usage: hanoi [OPTIO
 Shows the Tower of Hanoi puzzle in a window and solves it one move at a time.
 The program takes no arguments of its own; any others are ignored.
 
+  -f, --full-screen start in full screen
   -h, --help        show this help and exit
   -v, --version     show the version and exit
+
+Keys: F11 full screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom;
+Page Down or Right for Next, as a presenter's remote sends.
 
 Qt's options apply, among them:
   -platform NAME    the window system: xcb (X11) or wayland
@@ -39,9 +48,31 @@ constexpr Text kNoDisplay = {"main",
                              QT_TRANSLATE_NOOP("main",
                                                "hanoi: no display to show the window on: neither "
                                                "WAYLAND_DISPLAY nor DISPLAY is set")};
+//: Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.
+constexpr Text kNoWaylandSocket = {
+    "main", QT_TRANSLATE_NOOP("main",
+                              "hanoi: no display to show the window on: no Wayland socket %1 "
+                              "(WAYLAND_DISPLAY)")};
 //: Printed when the window system cannot be reached. %1: what Qt said, in English.
 constexpr Text kNoWindowSystem = {"main",
                                   QT_TRANSLATE_NOOP("main", "hanoi: cannot open the window: %1")};
+//: Printed for "-platform NAME" when Qt has no such plugin. %1: NAME; %2: those Qt has, as
+//: "wayland, xcb".
+constexpr Text kNoPlugin = {
+    "main", QT_TRANSLATE_NOOP("main",
+                              "hanoi: cannot open the window: Qt has no platform \"%1\"; it has "
+                              "%2")};
+//: Printed when --help or --version cannot be written out. %1: why, in English.
+constexpr Text kWriteError = {"main", QT_TRANSLATE_NOOP("main", "hanoi: write error: %1")};
+
+const Language& UserLanguage() {
+  static const Language language(QLocale::system().uiLanguages());
+  return language;
+}
+
+void Complain(const Text& text, std::initializer_list<std::string_view> args = {}) {
+  std::fprintf(stderr, "%s\n", Fill(UserLanguage().Translate(text), args).c_str());
+}
 
 // Qt's messages while it connects to the window system, held back: a failure there is Qt's fatal
 // error, which would abort with a core dump after advice to reinstall the program. It becomes
@@ -62,16 +93,23 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     held.push_back({type, context.file, context.line, context.function, context.category, message});
     return;
   }
-  // The last words before Qt's report on its plugins say what failed.
-  QString reason = message.section('\n', 0, 0);
+  // The last words before Qt's report on its plugins say what failed; without any, a plugin that
+  // is not there, and those that are.
+  static const QRegularExpression missing(R"re(Could not find the Qt platform plugin "([^"]*)")re");
+  static const QRegularExpression available("Available platform plugins are: (.*)\\.");
+  QString reason = message.section('\n', 0, 0), plugin;
   for (const Held& m : held) {
     if (!m.category || QLatin1String(m.category) != QLatin1String("qt.qpa.plugin")) {
       reason = m.message;
+    } else if (const auto match = missing.match(m.message); match.hasMatch()) {
+      plugin = match.captured(1);
     }
   }
-  const Language language(QLocale::system().uiLanguages());
-  std::fprintf(stderr, "%s\n",
-               Fill(language.Translate(kNoWindowSystem), {reason.toStdString()}).c_str());
+  if (!plugin.isEmpty()) {
+    Complain(kNoPlugin, {plugin.toStdString(), available.match(message).captured(1).toStdString()});
+  } else {
+    Complain(kNoWindowSystem, {reason.toStdString()});
+  }
   std::_Exit(1);
 }
 
@@ -84,41 +122,74 @@ void ReleaseMessages() {
   held.clear();
 }
 
+// Writes `text` to the standard output; a failure to write it out (a full disk, a closed output)
+// is reported, as GNU programs do, and gives status 1.
+int Say(const std::string& text) {
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) {
+    return 0;
+  }
+  Complain(kWriteError, {std::strerror(errno)});
+  return 1;
+}
+
+// The value of Qt's option `name` ("-platform", or "--platform"), if it is given one.
+const char* QtOption(int argc, char* argv[], std::string_view name) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (argv[i] == name || (argv[i][0] == '-' && argv[i] + 1 == name)) {
+      return argv[i + 1];
+    }
+  }
+  return nullptr;
+}
+
 // --help and --version, answered without a window; every other argument is left to Qt or ignored.
-// Returns the status to exit with, or -1 to go on.
+// Without a display to show the window on, one line says what is missing. Returns the status to
+// exit with, or -1 to go on.
 int AnswerOnTerminal(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--version" || arg == "-v") {
-      std::printf("hanoi %s\n", HANOI_VERSION);
-      return 0;
+      return Say(std::string("hanoi ") + HANOI_VERSION + "\n");
     }
     if (arg == "--help" || arg == "-h") {
-      std::fputs(Language(QLocale::system().uiLanguages()).Translate(kHelp).c_str(), stdout);
-      return 0;
+      return Say(UserLanguage().Translate(kHelp));
     }
   }
   const auto set = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
-  const bool platform_chosen =
-      set("QT_QPA_PLATFORM") || std::any_of(argv + 1, argv + argc, [](const char* a) {
-        return std::string(a) == "-platform" || std::string(a) == "--platform";
-      });
-  if (!platform_chosen && !set("DISPLAY") && !set("WAYLAND_DISPLAY")) {
-    std::fprintf(stderr, "%s\n",
-                 Language(QLocale::system().uiLanguages()).Translate(kNoDisplay).c_str());
+  if (set("QT_QPA_PLATFORM") || QtOption(argc, argv, "-platform")) {
+    return -1;  // Qt says what is wrong with the platform named
+  }
+  const bool x11 = set("DISPLAY") || QtOption(argc, argv, "-display");
+  if (!x11 && !set("WAYLAND_DISPLAY")) {
+    Complain(kNoDisplay);
     return 1;
+  }
+  if (!x11) {  // Wayland alone: its socket, as libwayland finds it
+    const std::string name = std::getenv("WAYLAND_DISPLAY");
+    const char* folder = std::getenv("XDG_RUNTIME_DIR");
+    const std::string socket =
+        name[0] == '/' ? name : std::string(folder ? folder : "$XDG_RUNTIME_DIR") + '/' + name;
+    struct stat info {};
+    if (stat(socket.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode)) {
+      Complain(kNoWaylandSocket, {socket});
+      return 1;
+    }
   }
   return -1;
 }
 
 // Shows the window and runs the event loop until the window is closed; the window and its
 // dialogs are destroyed before this returns. Returns the event loop's status.
-int RunWindow() {
+int RunWindow(bool full_screen) {
   const Language language(QLocale::system().uiLanguages());
   QtDialogs dialogs;
   MainWindow window(dialogs, language);
   dialogs.SetParent(&window);
-  window.show();
+  if (full_screen) {
+    window.SetFullScreen(true);
+  } else {
+    window.show();
+  }
   return QApplication::exec();
 }
 
@@ -148,7 +219,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(HANOI_VERSION);
   QGuiApplication::setDesktopFileName("com.example.Hanoi");
 
-  const int status = RunWindow();
+  const bool full_screen = std::any_of(argv + 1, argv + argc, [](const char* a) {
+    return std::string(a) == "--full-screen" || std::string(a) == "-f";
+  });
+  const int status = RunWindow(full_screen);
   // Only on Wayland: elsewhere the teardown ends promptly, and on X11 it hands the clipboard
   // over to the desktop's clipboard manager.
   if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {

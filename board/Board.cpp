@@ -22,7 +22,6 @@ void Board::InitGraphics() {
 void Board::DrawTower(std::uint8_t which) {
   GameState& s = state_;
   const double width = canvas_.Width();
-  const double height = canvas_.Height();
 
   // The order of roundings matters: ties go to even at each step (tower 1: 2017.5 -> 2018,
   // then 1614.5 -> 1614).
@@ -34,15 +33,21 @@ void Board::DrawTower(std::uint8_t which) {
   }
   Tower& tower = s.towers[which];
   tower.xcenter = x;
-
-  const Measure left = ToMeasure(x - s.basewidth / 2.0);
-  const Measure top = ToMeasure(height - ClampMeasure(3 * s.basethick));
-  canvas_.FillRect(left, top, ClampMeasure(left + s.basewidth - 1),
-                   ClampMeasure(top + s.basethick - 1), PaletteColor(kBaseColor));
-
   tower.poleleft = ToMeasure(x - s.polewidth / 2.0);
+  const Measure top = ToMeasure(canvas_.Height() - ClampMeasure(3 * s.basethick));
   tower.poletop = ClampMeasure(top - s.poleheight + 1);
   tower.nrings = 0;
+  DrawTowerShape(which);
+}
+
+void Board::DrawTowerShape(std::uint8_t which) {
+  const GameState& s = state_;
+  const Tower& tower = s.towers[which];
+  const Measure x = tower.xcenter;
+  const Measure left = ToMeasure(x - s.basewidth / 2.0);
+  const Measure top = ClampMeasure(tower.poletop + s.poleheight - 1);  // the pole's bottom row
+  canvas_.FillRect(left, top, ClampMeasure(left + s.basewidth - 1),
+                   ClampMeasure(top + s.basethick - 1), PaletteColor(kBaseColor));
   canvas_.FillRect(tower.poleleft, tower.poletop, ClampMeasure(tower.poleleft + s.polewidth - 1),
                    ClampMeasure(tower.poletop + s.poleheight - 1), PaletteColor(kPoleColor));
 
@@ -67,31 +72,41 @@ void Board::AddRing(std::uint8_t whichpole) {
   PutRing(k);
 }
 
-TwipRect Board::RingRect(std::int16_t whichring) const {
+void Board::DrawRing(std::int16_t whichring, std::int16_t below) {
   const GameState& s = state_;
   const Ring& ring = s.rings[whichring];
   const Tower& tower = s.towers[ring.pole];
-  TwipRect r;
-  r.left = ToMeasure(tower.xcenter - ring.width / 2.0);
-  r.top = ClampMeasure(tower.poletop + s.poleheight - tower.nrings * s.ringheight - s.ringheight);
-  r.right = ClampMeasure(r.left + ring.width - 1);
-  r.bottom = ClampMeasure(r.top + s.ringheight - 1);
-  return r;
-}
-
-void Board::DrawRing(std::int16_t whichring) {
-  const TwipRect r = RingRect(whichring);
+  const Measure left = ToMeasure(tower.xcenter - ring.width / 2.0);
+  const Measure top = ClampMeasure(tower.poletop + s.poleheight - below * s.ringheight - s.ringheight);
   canvas_.SetDrawMode(DrawMode::Xor);
-  canvas_.FillRect(r.left, r.top, r.right, r.bottom, state_.rings[whichring].color);
+  canvas_.FillRect(left, top, ClampMeasure(left + ring.width - 1),
+                   ClampMeasure(top + s.ringheight - 1), ring.color);
 }
 
 void Board::PutRing(std::int16_t whichring) {
   Tower& tower = state_.towers[state_.rings[whichring].pole];
-  DrawRing(whichring);
+  DrawRing(whichring, tower.nrings);
   tower.nrings++;
   tower.stack[tower.nrings] = whichring;
 }
 
 void Board::LiftRing(std::int16_t whichring) {
-  DrawRing(whichring);
+  DrawRing(whichring, state_.towers[state_.rings[whichring].pole].nrings);
+}
+
+void Board::Redraw() {
+  const GameState& s = state_;
+  canvas_.SetDrawMode(DrawMode::Copy);
+  for (std::uint8_t which = 1; which <= 3; ++which) {
+    DrawTowerShape(which);
+  }
+  for (std::uint8_t which = 1; which <= 3; ++which) {
+    const Tower& tower = s.towers[which];
+    for (std::int16_t slot = 1; slot <= tower.nrings; ++slot) {
+      DrawRing(tower.stack[slot], static_cast<std::int16_t>(slot - 1));
+    }
+  }
+  if (s.rings[s.grabbed].target != 0) {
+    LiftRing(s.grabbed);  // drawn where it was before it was taken off its tower's stack
+  }
 }

@@ -5,15 +5,6 @@
 #include "board/Canvas.h"
 #include "board/GameState.h"
 
-// An inclusive rectangle in twips: left, top, right, bottom.
-struct TwipRect {
-  Measure left{};
-  Measure top{};
-  Measure right{};
-  Measure bottom{};
-  friend bool operator==(const TwipRect&, const TwipRect&) = default;
-};
-
 // The towers and rings: computes the board measures, keeps the tower and ring records in the
 // shared GameState and draws them on a Canvas. Pole numbers are 1 to 3 and ring numbers those of
 // existing rings; a tower holds at most 20 rings. The program never asks for more (8 rings at
@@ -39,15 +30,19 @@ class Board {
   // below it); no record changes.
   void LiftRing(std::int16_t whichring);
 
-  // Where ring `whichring` is drawn on the tower named by its `pole` with that tower's current
-  // nrings rings beneath it.
-  TwipRect RingRect(std::int16_t whichring) const;
-
   // Empties the rings list (slot 0 only).
   void ResetRings();
 
+  // Draws the whole board anew from the records, for a canvas that has been cleared (drawn at a
+  // new scale): the towers and letters in copy mode, then in xor mode every ring where it stands,
+  // the ring of a pending move on the tower it is taken from, as the drawing as it happened
+  // left them.
+  void Redraw();
+
  private:
-  void DrawRing(std::int16_t whichring);
+  void DrawTowerShape(std::uint8_t which);
+  // Draws ring `whichring` in xor mode on the tower named by its `pole`, `below` rings beneath it.
+  void DrawRing(std::int16_t whichring, std::int16_t below);
 
   GameState& state_;
   Canvas& canvas_;

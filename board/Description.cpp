@@ -21,6 +21,11 @@ constexpr Text kMoveNext = {
     "Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2; next: ring %3 from %4 to %5.")};
 //: After the poles, once every ring stands on C. %1 and %2: the same number of moves.
 constexpr Text kMoveSolved = {"Board", QT_TRANSLATE_NOOP("Board", "Move %1 of %2. Puzzle solved.")};
+//: Under the board in full screen, after the progress (%1, as "Move 5 of 31; next: ring 2 from A
+//: to B."): the part of the recursive solution that the next move belongs to, %n rings (2 to 8)
+//: from pole %2 to pole %3.
+constexpr Text kPartOf = {
+    "Board", QT_TRANSLATE_N_NOOP("Board", "%1 Part of moving %n rings from %2 to %3.")};
 
 //: Spoken when one ring has been stacked on pole A.
 constexpr Text kStackedOne = {"Board", QT_TRANSLATE_NOOP("Board", "1 ring on pole A.")};
@@ -84,41 +89,42 @@ std::string DescribeBoard(const GameState& s, const Translator& tr) {
     }
     text += Fill(tr.Translate(rings.size() == 1 ? kOneRing : kRings), {PoleLetter(pole), list});
   }
-
-  if ((s.solving || s.moves > 0) && s.numrings >= 1) {
-    const std::string moves = tr.Number(s.moves), total = tr.Number(TotalMoves(s));
-    if (MovePending(s)) {
-      const Ring& ring = s.rings[s.grabbed];
-      text += ' ' + Fill(tr.Translate(kMoveNext), {moves, total, tr.Number(s.grabbed),
-                                                   PoleLetter(ring.pole), PoleLetter(ring.target)});
-    } else {
-      text += ' ' + Fill(tr.Translate(Solved(s) ? kMoveSolved : kMove), {moves, total});
-    }
-  }
-  return text;
+  const std::string progress = DescribeProgress(s, tr);
+  return progress.empty() ? text : text + ' ' + progress;
 }
 
-std::string MoveNarrator::Update(const GameState& s, const Translator& tr) {
-  std::string text;
-  if (!stacked_ && s.numrings >= 1) {
-    text = s.numrings == 1 ? tr.Translate(kStackedOne) : tr.Translate(kStacked, s.numrings);
-    stacked_ = true;
+std::string DescribeProgress(const GameState& s, const Translator& tr) {
+  if (!s.started) {
+    return {};
   }
-  if (s.solving && !solving_) {
-    text = s.numrings == 1 ? tr.Translate(kSolvingOne)
-                           : Fill(tr.Translate(kSolving, s.numrings), {tr.Number(TotalMoves(s))});
-  }
-  solving_ = s.solving;
-  if (s.moves > moves_) {  // the pending move seen last has been performed
-    text = Fill(tr.Translate(Solved(s) ? kMovedLast : kMoved),
-                {tr.Number(s.moves), tr.Number(TotalMoves(s)), tr.Number(ring_), PoleLetter(from_),
-                 PoleLetter(to_)});
-  }
-  moves_ = s.moves;
+  const std::string moves = tr.Number(s.moves), total = tr.Number(TotalMoves(s));
   if (MovePending(s)) {
-    ring_ = s.grabbed;
-    from_ = s.rings[s.grabbed].pole;
-    to_ = s.rings[s.grabbed].target;
+    const Ring& ring = s.rings[s.grabbed];
+    return Fill(tr.Translate(kMoveNext), {moves, total, tr.Number(s.grabbed),
+                                          PoleLetter(ring.pole), PoleLetter(ring.target)});
   }
-  return text;
+  return Fill(tr.Translate(Solved(s) ? kMoveSolved : kMove), {moves, total});
+}
+
+std::string DescribeStep(const GameState& s, int count, int from, int to, const Translator& tr) {
+  std::string progress = DescribeProgress(s, tr);
+  if (!MovePending(s) || count < 2) {
+    return progress;
+  }
+  return Fill(tr.Translate(kPartOf, count), {progress, PoleLetter(from), PoleLetter(to)});
+}
+
+std::string Narrate(const News& news, const GameState& s, const Translator& tr) {
+  switch (news.kind) {
+    case News::Kind::Stacked:
+      return s.numrings == 1 ? tr.Translate(kStackedOne) : tr.Translate(kStacked, s.numrings);
+    case News::Kind::Started:
+      return s.numrings == 1 ? tr.Translate(kSolvingOne)
+                             : Fill(tr.Translate(kSolving, s.numrings), {tr.Number(TotalMoves(s))});
+    case News::Kind::Moved:
+      break;
+  }
+  return Fill(tr.Translate(Solved(s) ? kMovedLast : kMoved),
+              {tr.Number(s.moves), tr.Number(TotalMoves(s)), tr.Number(news.ring),
+               PoleLetter(news.from), PoleLetter(news.to)});
 }

@@ -45,5 +45,6 @@ struct GameState {
   std::int16_t numrings{};  // ring count chosen by Initialize, 0 before
   std::int16_t moves{};     // moves performed in this solution
   bool solving = false;     // true from the start of a solution until the solver returns
+  bool started = false;     // a solution has started: the Solve button reads Next from then on
   double speed{};           // delay between automatic moves, seconds, as last entered
 };

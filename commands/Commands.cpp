@@ -72,7 +72,7 @@ void Commands::InitializeClick() {
   for (int i = 1; i <= count; ++i) {
     board_.AddRing(1);
   }
-  controls_.BoardChanged();
+  listener_.Happened({News::Kind::Stacked});
 }
 
 void Commands::SolveClick() {
@@ -86,7 +86,8 @@ void Commands::SolveClick() {
   controls_.SetCaption(Button::Solve, tr_.Translate(kNextCaption));
   controls_.SetEnabled(Button::Auto, true);
   state_.solving = true;
-  controls_.BoardChanged();
+  state_.started = true;
+  listener_.Happened({News::Kind::Started});
   solver_.Solve(state_.numrings, 1, 3, 2);
   state_.solving = false;
 }
@@ -99,10 +100,11 @@ void Commands::PerformPendingMove() {
   }
   ++s.moves;
   board_.LiftRing(s.grabbed);
+  const News moved = {News::Kind::Moved, s.grabbed, ring.pole, ring.target};
   ring.pole = ring.target;
   board_.PutRing(s.grabbed);
   ring.target = 0;
-  controls_.BoardChanged();
+  listener_.Happened(moved);
 
   const auto on_dest =
       std::count_if(s.rings.begin() + 1, s.rings.end(), [](const Ring& r) { return r.pole == 3; });
@@ -111,12 +113,11 @@ void Commands::PerformPendingMove() {
       return;
     }
     controls_.SetEnabled(Button::Solve, false);
-    controls_.BoardChanged();
   }
 }
 
 void Commands::AutoClick() {
-  if (!Refused() && controls_.Caption(Button::Solve) == tr_.Translate(kNextCaption)) {
+  if (!Refused() && state_.started) {
     controls_.StartTimer();
   }
 }

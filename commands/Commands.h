@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "board/Board.h"
+#include "board/Description.h"
 #include "board/GameState.h"
 #include "board/Translator.h"
 #include "commands/Controls.h"
@@ -51,14 +52,15 @@ class Commands {
       "Commands", QT_TRANSLATE_N_NOOP("Commands", "Solution complete in %n iterations.")};
   static constexpr std::int16_t kMaxRings = 8;
 
-  // Texts shown go through `tr`, in the user's language.
+  // Texts shown go through `tr`, in the user's language; `listener` hears what happens.
   Commands(GameState& state, Board& board, Solver& solver, Controls& controls, Dialogs& dialogs,
-           const Translator& tr)
+           Listener& listener, const Translator& tr)
       : state_(state),
         board_(board),
         solver_(solver),
         controls_(controls),
         dialogs_(dialogs),
+        listener_(listener),
         tr_(tr) {}
 
   // Initialize, once per run: asks for the ring count until it is 0 to 8 ("Invalid number of
@@ -74,7 +76,7 @@ class Commands {
   // "Solution complete in N iterations." and then disables the button.
   void SolveClick();
 
-  // Auto Solve: starts the timer when the Solve button reads "&Next" (in the user's language).
+  // Auto Solve: starts the timer once a solution has started (the Solve button reads Next).
   void AutoClick();
   // A timer tick is a press of Next: it performs the pending move, if any, even while a box is
   // open. It never starts a solution.
@@ -102,6 +104,7 @@ class Commands {
   Solver& solver_;
   Controls& controls_;
   Dialogs& dialogs_;
+  Listener& listener_;
   const Translator& tr_;
   int boxes_{};
 };

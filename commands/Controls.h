@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 // The window's push buttons, left to right: Solve/Next, Auto Solve, Initialize, Speed, About.
@@ -14,11 +13,10 @@ class Controls {
 
   // Captions include the "&" that marks the access key ("&Next").
   virtual void SetCaption(Button button, std::string_view caption) = 0;
-  virtual std::string Caption(Button button) const = 0;
   virtual void SetEnabled(Button button, bool enabled) = 0;
   virtual bool IsEnabled(Button button) const = 0;
 
-  // Starts the timer (again, if it already runs).
+  // Starts the timer; a timer that already runs goes on as it was.
   virtual void StartTimer() = 0;
   // Interval between ticks, milliseconds, >= 0; 0 keeps the timer from ticking.
   virtual void SetTimerInterval(std::int32_t milliseconds) = 0;
@@ -28,7 +26,4 @@ class Controls {
   // True from the moment the window is asked to close (by the user, the window manager or
   // CloseWindow) until the program has ended.
   virtual bool Closing() const = 0;
-
-  // Called after every change of the board or of the solution's progress.
-  virtual void BoardChanged() {}
 };

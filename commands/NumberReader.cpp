@@ -155,13 +155,13 @@ std::optional<double> ReadNumber(std::string_view text) {
   const std::string number = exponent.empty() ? mantissa : mantissa + 'e' + exponent;
   if (Parse(number, value, std::chars_format::general) == std::errc::result_out_of_range) {
     // Too large, or too small (read as 0): the decimal exponent of the value tells. An exponent
-    // beyond the range of long long counts by its sign alone.
+    // beyond the range of an int counts by its sign alone, so the sum cannot overflow.
+    constexpr long long kLimit = std::numeric_limits<int>::max();
     long long power{};
     if (Parse(exponent, power) == std::errc::result_out_of_range) {
-      power =
-          exponent[0] == '-' ? -std::numeric_limits<int>::max() : std::numeric_limits<int>::max();
+      power = exponent[0] == '-' ? -kLimit : kLimit;
     }
-    if (LeadingExponent(mantissa) + power > 0) {
+    if (LeadingExponent(mantissa) + std::clamp(power, -kLimit, kLimit) > 0) {
       return std::nullopt;
     }
   }

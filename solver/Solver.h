@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "board/GameState.h"
 #include "solver/EventDispatch.h"
@@ -23,11 +25,19 @@ class Solver {
   // keeps the ring of the move before.
   void GrabRing(std::int16_t source);
 
-  // True once a wait has reported that the program is ending.
-  bool Abandoned() const { return abandoned_; }
+  // A call of Solve under way: it moves `count` rings from pole `source` to pole `dest`.
+  struct Call {
+    std::int16_t count;
+    std::int16_t source;
+    std::int16_t dest;
+  };
+  // The part of the solution the pending move belongs to: the innermost call under way that moves
+  // more than one ring. Empty when no call of more than one ring is under way.
+  std::optional<Call> Part() const;
 
  private:
   GameState& state_;
   EventDispatch& dispatch_;
   bool abandoned_ = false;
+  std::vector<Call> calls_;
 };

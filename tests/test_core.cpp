@@ -1,16 +1,37 @@
-// The plain core: ties-to-even rounding with its range checks, the solver on an empty tower,
-// and the number reader.
+// The plain core without a window: ties-to-even rounding with its range checks, the number
+// reader, and whole games played through the commands on a canvas that records in twips, compared
+// at every step with the worked tables, with what a listener hears and reads, and with the
+// answers typed.
 #include <QTest>
 #include <limits>
 
+#include "Fakes.h"
+#include "Tables.h"
 #include "board/Measure.h"
-#include "board/Translator.h"
 #include "commands/NumberReader.h"
-#include "solver/Solver.h"
 
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
+
+QString Describe(const GameState& state) {
+  return QString::fromStdString(DescribeBoard(state, English()));
+}
+
+// The poles in words: "A: rings 1, 2. B: empty. C: ring 3."
+QString Poles(const Towers& towers) {
+  QStringList poles;
+  for (int t = 0; t < 3; ++t) {
+    QStringList rings;
+    for (const int ring : towers[t]) {
+      rings << QString::number(ring);
+    }
+    const QString which = rings.size() == 1 ? "ring " : "rings ";
+    poles << QChar('A' + t) + QString(": ") +
+                 (rings.isEmpty() ? "empty" : which + rings.join(", ")) + '.';
+  }
+  return poles.join(' ');
+}
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
@@ -47,18 +68,6 @@ class TestCore : public QObject {
     QCOMPARE(Fill(std::string_view("%1 %2", 4), {"a", "b"}), "a %");  // nothing read past the end
   }
 
-  // The solver takes nothing off an empty tower: the ring of the move before stays grabbed.
-  void grabbingFromAnEmptyTowerChangesNothing() {
-    struct : EventDispatch {
-      bool DispatchUntil(const std::function<bool()>&) override { return false; }
-    } none;
-    GameState state;
-    state.grabbed = 5;
-    Solver(state, none).GrabRing(2);
-    QCOMPARE(state.grabbed, 5);
-    QCOMPARE(state.towers[2].nrings, 0);
-  }
-
   void readsTheLeadingNumber_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");  // infinity: refused as too large
@@ -76,6 +85,9 @@ class TestCore : public QObject {
     QTest::newRow("32 bits") << std::string("&HFFFFFFFF") << 4294967295.0;
     QTest::newRow("huge exponent") << std::string("1E99999999999999999999") << kInf;
     QTest::newRow("huge negative exponent") << std::string("1E-99999999999999999999") << 0.0;
+    QTest::newRow("largest exponent") << std::string("1E9223372036854775807") << kInf;
+    QTest::newRow("smallest exponent") << std::string("1E-9223372036854775808") << 0.0;
+    QTest::newRow("largest exponent, 0.1") << std::string("0.1E9223372036854775807") << kInf;
     QTest::newRow("300 leading zeros") << std::string(300, '0') + "1E-400" << 0.0;
     QTest::newRow("1500 digits, E-2000") << "1" + std::string(1499, '0') + "E-2000" << 0.0;
     QTest::newRow("1500 decimals, E2000") << "0." + std::string(1499, '0') + "1E2000" << kInf;
@@ -117,6 +129,173 @@ class TestCore : public QObject {
     qInfo("Qt %s knows %d decimal digits, all read; %d more are read as digits of a later Unicode",
           qVersion(), digits, unknown);
     QCOMPARE(ReadNumber(std::string_view("123", 2)), 12);  // nothing read past the end
+  }
+
+  // Every game from 1 to 8 rings, one Next at each wait of the solver. After each the board is the
+  // tables' board, the move the recursion's next, and the board told in words; a second Next in the
+  // same wait is absorbed, and so is a tick while the message is open. The news is heard once each.
+  void wholeGamesFollowTheWorkedTables() {
+    for (int n = 1; n <= 8; ++n) {
+      Game<RecordingCanvas> game;
+      QCOMPARE(Describe(game.state), "A: empty. B: empty. C: empty.");
+      game.dialogs.answers = {std::to_string(n)};
+      game.commands.InitializeClick();
+      Towers towers, solved;
+      for (int ring = 1; ring <= n; ++ring) {
+        towers[0].push_back(ring);
+      }
+      std::vector<TableMove> moves;
+      Solution(n, 1, 3, solved = towers, moves);
+      QCOMPARE(game.pic.Shown(), TableBoard(towers));
+      QCOMPARE(Describe(game.state), Poles(towers));  // no move count before Solve
+      const int total = int(moves.size());
+      QStringList heard = {
+          n > 1 ? QString("%1 rings on pole A, ring 1 the widest at the bottom, ring %1 the "
+                          "narrowest on top.")
+                      .arg(n)
+                : "1 ring on pole A.",
+          n > 1
+              ? QString("Solving %1 rings in %2 moves: press Next for each move.").arg(n).arg(total)
+              : "Solving 1 ring in 1 move: press Next for each move."};
+      game.dialogs.during = [&] { game.commands.TimerTick(); };
+      int made = 0;
+      game.step = [&] {
+        const GameState& s = game.state;
+        const TableMove m = moves[made];
+        QCOMPARE(Describe(s), Poles(towers) + ' ' + TableProgress(made, total, m, false));
+        const Solver::Call part = game.solver.Part().value_or(Solver::Call{0, 0, 0});
+        QCOMPARE(DescribeStep(s, part.count, part.source, part.dest, English()),
+                 TableProgress(made, total, m, true).toStdString());
+        towers[m.to - 1].push_back(towers[m.from - 1].back());
+        towers[m.from - 1].pop_back();
+        game.commands.SolveClick();
+        QCOMPARE(int(s.moves), ++made);
+        QCOMPARE(game.pic.Shown(), TableBoard(towers));
+        heard << QString("Move %1 of %2: ring %3 from %4 to %5.")
+                         .arg(made)
+                         .arg(total)
+                         .arg(m.ring)
+                         .arg(Pole(m.from), Pole(m.to)) +
+                     (made == total ? " Puzzle solved." : "");
+        game.commands.SolveClick();  // no move pending yet: absorbed
+        QCOMPARE(int(s.moves), made);
+        game.controls.closed = QTest::currentTestFailed();  // stops at the first failure
+      };
+      game.commands.SolveClick();
+      QCOMPARE(made, total);
+      QCOMPARE(int(game.state.moves), total);  // the tick while the message was open did nothing
+      QCOMPARE(game.pic.Shown(), TableBoard(solved));
+      QCOMPARE(Describe(game.state),
+               Poles(solved) + QString(" Move %1 of %1. Puzzle solved.").arg(total));
+      QCOMPARE(game.heard, heard);
+      QCOMPARE(game.dialogs.shown.back(),
+               "Solution complete in " + std::to_string(total) + " iterations.");
+      QCOMPARE(game.dialogs.shown.size(), 2u);  // the question and the message
+      QVERIFY(!game.state.solving);
+      QVERIFY(!game.controls.enabled[int(Button::Solve)]);
+      QVERIFY(game.controls.enabled[int(Button::Auto)]);
+      QCOMPARE(game.controls.captions[int(Button::Solve)], "&Next");
+    }
+  }
+
+  // Drawn anew from the records at any point, the board is the one drawn as the game went.
+  void boardRedrawnFromItsRecords() {
+    Game<RecordingCanvas> game({"5"});
+    int made = 0;
+    game.step = [&] {
+      const QStringList shown = game.pic.Shown();
+      game.pic.drawn.clear();
+      game.pic.xored.clear();
+      game.board.Redraw();
+      QCOMPARE(game.pic.Shown(), shown);
+      game.commands.SolveClick();
+      game.controls.closed = ++made == 12 || QTest::currentTestFailed();
+    };
+    game.commands.SolveClick();
+    QCOMPARE(made, 12);
+  }
+
+  // Initialize asks until the count is usable, once per run; Speed sets round(s x 1000) ms, and
+  // leaves it as it was when refused. `boxes`: Q a question, I "Invalid ...".
+  void answersAreReadAndChecked_data() {
+    QTest::addColumn<bool>("speed");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<int>("result");  // rings stacked (0: the window closed), or the interval
+    QTest::addColumn<QString>("boxes");
+    QTest::newRow("8") << false << "8" << 8 << "Q";
+    QTest::newRow("9 then 4") << false << "9,4" << 4 << "QIQ";
+    QTest::newRow("beyond 16 bits")
+        << false << "1E10,-40000,1E400,1E9223372036854775807,2" << 2 << "QIQIQIQIQ";
+    QTest::newRow("ties to even") << false << "-1,8.6,8.5" << 8 << "QIQIQ";
+    QTest::newRow("0 closes") << false << "0" << 0 << "Q";
+    QTest::newRow("cancel closes") << false << "" << 0 << "Q";
+    QTest::newRow("1.65 s") << true << "1.65" << 1650 << "Q";
+    QTest::newRow("0.0625 s to even") << true << "0.0625" << 62 << "Q";
+    QTest::newRow("0.1875 s to even") << true << "0.1875" << 188 << "Q";
+    QTest::newRow("largest") << true << "2147483.647" << 2147483647 << "Q";
+    QTest::newRow("refused") << true << "0.25,-1,2147483.648,1E306,1E400" << 250 << "QQIQIQIQI";
+  }
+  void answersAreReadAndChecked() {
+    QFETCH(bool, speed);
+    QFETCH(QString, answers);
+    QFETCH(int, result);
+    QFETCH(QString, boxes);
+    Game<RecordingCanvas> game;
+    for (const QString& a : answers.split(',')) {
+      game.dialogs.answers.push_back(a.toStdString());
+      if (speed) {
+        game.commands.SpeedClick();
+      }
+    }
+    for (int i = 0; i < (speed ? 0 : 2); ++i) {
+      game.commands.InitializeClick();  // once per run
+    }
+    QString shown;
+    for (const std::string& box : game.dialogs.shown) {
+      const bool question =
+          box == English().Translate(speed ? Commands::kDelayPrompt : Commands::kRingsPrompt);
+      shown += question ? 'Q' : 'I';
+      QCOMPARE(box, question ? box : speed ? "Invalid time delay" : "Invalid number of rings");
+    }
+    QCOMPARE(shown, boxes);
+    QCOMPARE(speed ? game.controls.interval : game.state.towers[1].nrings, result);
+    QCOMPARE(game.controls.closed, !speed && !result);
+    QCOMPARE(game.controls.enabled[int(Button::Solve)], !speed && result > 0);
+    QCOMPARE(game.controls.enabled[int(Button::Initialize)], !game.controls.enabled[0]);
+  }
+
+  // While a box is open no click does anything, however it comes; a tick makes the pending move,
+  // once, and the message it brings opens over the box.
+  void onlyTheTickGoesOnWhileABoxIsOpen() {
+    Game<RecordingCanvas> game({"1"});
+    game.dialogs.during = [&] {
+      game.commands.InitializeClick();
+      game.commands.SpeedClick();
+      game.commands.AboutClick();
+      game.commands.AutoClick();
+      game.commands.SolveClick();
+      game.commands.TimerTick();
+      game.commands.TimerTick();
+    };
+    game.step = [&] { game.commands.AboutClick(); };
+    game.commands.SolveClick();
+    QCOMPARE(game.state.moves, 1);
+    QCOMPARE(game.dialogs.shown[1],
+             "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com");
+    QCOMPARE(game.dialogs.shown[2], "Solution complete in 1 iterations.");
+    QCOMPARE(game.dialogs.shown.size(), 3u);
+    QVERIFY(!game.controls.timer_started);
+    game.commands.AutoClick();
+    QVERIFY(game.controls.timer_started);
+  }
+
+  // The solver takes nothing off an empty tower: the ring of the move before stays grabbed.
+  void grabbingFromAnEmptyTowerChangesNothing() {
+    Game<RecordingCanvas> game;
+    game.state.grabbed = 5;
+    game.solver.GrabRing(2);
+    QCOMPARE(game.state.grabbed, 5);
+    QCOMPARE(game.state.towers[2].nrings, 0);
   }
 };
 

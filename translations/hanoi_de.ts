@@ -74,6 +74,14 @@
         <extracomment>Spoken after the last move; as &quot;Move %1 of %2: ring %3 from %4 to %5.&quot;, then the end.</extracomment>
         <translation>Zug %1 von %2: Ring %3 von %4 nach %5. Rätsel gelöst.</translation>
     </message>
+    <message numerus="yes">
+        <source>%1 Part of moving %n rings from %2 to %3.</source>
+        <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -175,31 +183,6 @@
 <context>
     <name>main</name>
     <message>
-        <source>Usage: hanoi [OPTION]...
-Shows the Tower of Hanoi puzzle in a window and solves it one move at a time.
-The program takes no arguments of its own; any others are ignored.
-
-  -h, --help        show this help and exit
-  -v, --version     show the version and exit
-
-Qt&apos;s options apply, among them:
-  -platform NAME    the window system: xcb (X11) or wayland
-  -style NAME       the look of the buttons and boxes, such as Fusion
-</source>
-        <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation>Aufruf: hanoi [OPTION]...
-Zeigt das Rätsel der Türme von Hanoi in einem Fenster und löst es Zug um Zug.
-Das Programm hat keine eigenen Argumente; andere werden übergangen.
-
-  -h, --help        diese Hilfe zeigen und beenden
-  -v, --version     die Version zeigen und beenden
-
-Es gelten die Optionen von Qt, darunter:
-  -platform NAME    das Fenstersystem: xcb (X11) oder wayland
-  -style NAME       das Aussehen der Knöpfe und Dialoge, etwa Fusion
-</translation>
-    </message>
-    <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
         <translation>hanoi: keine Anzeige für das Fenster: weder WAYLAND_DISPLAY noch DISPLAY ist gesetzt</translation>
@@ -208,6 +191,40 @@ Es gelten die Optionen von Qt, darunter:
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
         <translation>hanoi: das Fenster lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>Usage: hanoi [OPTION]...
+Shows the Tower of Hanoi puzzle in a window and solves it one move at a time.
+The program takes no arguments of its own; any others are ignored.
+
+  -f, --full-screen start in full screen
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+
+Keys: F11 full screen; Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom;
+Page Down or Right for Next, as a presenter&apos;s remote sends.
+
+Qt&apos;s options apply, among them:
+  -platform NAME    the window system: xcb (X11) or wayland
+  -style NAME       the look of the buttons and boxes, such as Fusion
+</source>
+        <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
+        <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
+        <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hanoi: write error: %1</source>
+        <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
