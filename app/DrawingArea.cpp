@@ -71,8 +71,8 @@ int DrawingArea::DevicePixel(double twips) const {
 void DrawingArea::Clear() {
   const double ratio = devicePixelRatioF();
   const QSize interior = size() - 2 * QSize(Border(), Border());
-  image_ = QImage(int(std::ceil(interior.width() * ratio)), int(std::ceil(interior.height() * ratio)),
-                  QImage::Format_RGB32);
+  image_ = QImage(int(std::ceil(interior.width() * ratio)),
+                  int(std::ceil(interior.height() * ratio)), QImage::Format_RGB32);
   image_.fill(kWhite);
   image_.setDevicePixelRatio(ratio);
   scale_ = zoom_ * ratio;
@@ -89,9 +89,9 @@ void DrawingArea::FillRect(double x1, double y1, double x2, double y2, Rgb color
   if (image_.isNull()) {
     Clear();
   }
-  const QRect rect = QRect(QPoint(DevicePixel(x1), DevicePixel(y1)),
-                           QPoint(DevicePixel(x2), DevicePixel(y2)))
-                         .intersected(image_.rect());
+  const QRect rect =
+      QRect(QPoint(DevicePixel(x1), DevicePixel(y1)), QPoint(DevicePixel(x2), DevicePixel(y2)))
+          .intersected(image_.rect());
   const auto rgb = static_cast<QRgb>(color);  // 0xRRGGBB: alpha untouched by xor
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
@@ -153,7 +153,8 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   const QRect source =
       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio).toAlignedRect() &
       image_.rect();
-  painter.drawImage(QPointF(source.topLeft()) / ratio + QPointF(Border(), Border()), image_, source);
+  painter.drawImage(QPointF(source.topLeft()) / ratio + QPointF(Border(), Border()), image_,
+                    source);
   const QRegion frame = Frame() & event->region();
   if (frame.isEmpty()) {
     return;

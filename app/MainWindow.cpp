@@ -147,10 +147,12 @@ MainWindow::MainWindow(Dialogs& dialogs, const Translator& texts, QWidget* paren
     return keys;
   };
   const std::pair<QList<QKeySequence>, std::function<void()>> keys[] = {
-      {with(QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal), [this] { SetZoom(zoom_ + kZoomStep); }},
-      {with(QKeySequence::ZoomOut, Qt::CTRL | Qt::Key_Minus), [this] { SetZoom(zoom_ - kZoomStep); }},
+      {with(QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal),
+       [this] { SetZoom(zoom_ + kZoomStep); }},
+      {with(QKeySequence::ZoomOut, Qt::CTRL | Qt::Key_Minus),
+       [this] { SetZoom(zoom_ - kZoomStep); }},
       {{Qt::CTRL | Qt::Key_0}, [this] { SetZoom(1.0); }},
-      {with(QKeySequence::FullScreen, Qt::Key_F11), [this] { SetFullScreen(!isFullScreen()); }},
+      {with(QKeySequence::FullScreen, Qt::Key_F11), [this] { SetFullScreen(!full_screen_); }},
       {{Qt::Key_PageDown, Qt::Key_Right}, next},
       {{Qt::Key_PageUp, Qt::Key_Left}, [] {}}};
   for (const auto& [sequences, action] : keys) {
@@ -197,7 +199,8 @@ void MainWindow::Layout(double zoom, QPoint origin) {
   const bool mirrored = layoutDirection() == Qt::RightToLeft;
   for (int b = 0; b < 5; ++b) {
     const int left = mirrored ? kClient[0] - kButtonLefts[b] - kButton[1] : kButtonLefts[b];
-    ButtonOf(Button(b))->setGeometry(Scaled(left, kButton[0], kButton[1], kButton[2], zoom, origin));
+    ButtonOf(Button(b))->setGeometry(
+        Scaled(left, kButton[0], kButton[1], kButton[2], zoom, origin));
   }
   if (zoom != shown_) {
     shown_ = zoom;
@@ -228,24 +231,27 @@ void MainWindow::SetZoom(double zoom) {
   const QSize frame = frameGeometry().size() - size();
   const double largest = LargestZoom(screen()->availableGeometry().size() - frame, false);
   zoom_ = std::clamp(std::round(zoom / kZoomStep) * kZoomStep, 1.0, largest);
-  if (!isFullScreen()) {
+  if (!full_screen_) {
     Layout(zoom_, QPoint());
     setFixedSize(Px(kClient[0], zoom_), Px(kClient[1], zoom_));
   }
 }
 
+// The window's own state follows the window system's answers, which come later: the state last
+// asked for is kept here, so that F11 pressed again and again, however fast, toggles each time.
 void MainWindow::SetFullScreen(bool on) {
+  full_screen_ = on;
   if (on) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showFullScreen();
-  } else if (isFullScreen()) {
+  } else {
     showNormal();
   }
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::WindowStateChange && !isFullScreen()) {
+  if (event->type() == QEvent::WindowStateChange && !isFullScreen() && !full_screen_) {
     setFixedSize(Px(kClient[0], zoom_), Px(kClient[1], zoom_));
   }
   if (event->type() == QEvent::FontChange) {  // the desktop's font changed
@@ -257,7 +263,7 @@ void MainWindow::changeEvent(QEvent* event) {
 // Full screen: the content at the largest step that fits with the progress line beneath it, the
 // two centred together.
 void MainWindow::resizeEvent(QResizeEvent*) {
-  if (!isFullScreen()) {
+  if (!isFullScreen() || !full_screen_) {
     progress_->hide();
     Layout(zoom_, QPoint());
     return;
@@ -397,7 +403,7 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 // device pixel ratio, which would show a quarter (or four times) of the window there; the size
 // in logical pixels is put back once the move has been handled.
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::ScreenChangeInternal && !isFullScreen()) {
+  if (event->type() == QEvent::ScreenChangeInternal && !full_screen_) {
     const QSize keep = size();
     const auto restore = [this, keep] { resize(keep); };
     QMetaObject::invokeMethod(this, restore, Qt::QueuedConnection);

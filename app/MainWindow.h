@@ -108,8 +108,9 @@ class MainWindow : public QWidget, public Controls, public EventDispatch, public
   Board board_{state_, *pic_};
   Solver solver_{state_, *this};
   Commands commands_{state_, board_, solver_, *this, dialogs_, *this, texts_};
-  double zoom_ = 1.0;     // when not full screen
-  double shown_ = 1.0;    // the zoom the content is laid out at
+  double zoom_ = 1.0;         // when not full screen
+  double shown_ = 1.0;        // the zoom the content is laid out at
+  bool full_screen_ = false;  // as last asked for
   bool closing_ = false;
   bool timer_started_ = false;
 };

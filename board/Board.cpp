@@ -77,7 +77,8 @@ void Board::DrawRing(std::int16_t whichring, std::int16_t below) {
   const Ring& ring = s.rings[whichring];
   const Tower& tower = s.towers[ring.pole];
   const Measure left = ToMeasure(tower.xcenter - ring.width / 2.0);
-  const Measure top = ClampMeasure(tower.poletop + s.poleheight - below * s.ringheight - s.ringheight);
+  const Measure top =
+      ClampMeasure(tower.poletop + s.poleheight - below * s.ringheight - s.ringheight);
   canvas_.SetDrawMode(DrawMode::Xor);
   canvas_.FillRect(left, top, ClampMeasure(left + ring.width - 1),
                    ClampMeasure(top + s.ringheight - 1), ring.color);

@@ -100,8 +100,8 @@ std::string DescribeProgress(const GameState& s, const Translator& tr) {
   const std::string moves = tr.Number(s.moves), total = tr.Number(TotalMoves(s));
   if (MovePending(s)) {
     const Ring& ring = s.rings[s.grabbed];
-    return Fill(tr.Translate(kMoveNext), {moves, total, tr.Number(s.grabbed),
-                                          PoleLetter(ring.pole), PoleLetter(ring.target)});
+    return Fill(tr.Translate(kMoveNext), {moves, total, tr.Number(s.grabbed), PoleLetter(ring.pole),
+                                          PoleLetter(ring.target)});
   }
   return Fill(tr.Translate(Solved(s) ? kMoveSolved : kMove), {moves, total});
 }

@@ -21,8 +21,7 @@ std::string DescribeProgress(const GameState& state, const Translator& tr);
 // The progress, and while a move is pending the part of the recursion it belongs to, moving
 // `count` rings (2 or more; less adds nothing) from pole `from` to pole `to`: "Move 0 of 7; next:
 // ring 3 from A to C. Part of moving 2 rings from A to B."
-std::string DescribeStep(const GameState& state, int count, int from, int to,
-                         const Translator& tr);
+std::string DescribeStep(const GameState& state, int count, int from, int to, const Translator& tr);
 
 // What the commands report as it happens: the rings stacked, a solution started, a move made.
 struct News {

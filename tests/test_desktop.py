@@ -1,62 +1,45 @@
 #!/usr/bin/python3
-# The real program on a private desktop, driven as a user would: X11 under Xvfb with xdotool, or
-# Wayland as a native client of a headless sway with wtype. Each scenario runs the program afresh
-# and performs its steps; then, unless the program has ended by itself, closes the window as the
-# window manager's close box does. Every run must end with status 0. Prints the time from the close
-# request to the end of the process; the bound of 10 s only guards against a hang.
+# The real program on a private desktop, for what only a real window system shows: X11 under
+# Xvfb with openbox, driven by xdotool, or Wayland as a native client of a headless sway, driven by
+# wtype. Each scenario runs the program afresh and performs its steps; then, unless the program
+# has ended by itself, closes the window as the window manager's close box does. Every run must end
+# with status 0. Prints the time from the close request to the end of the process; the bound of
+# 10 s only guards against a hang.
 #
 # Usage: test_desktop.py x11|wayland PATH_TO_HANOI
-# Needs Xvfb, xdotool and python3-xlib, or sway, grim, wtype and Qt's Wayland plugin.
-import os, re, shutil, subprocess, sys, tempfile, time  # noqa: E401
+# Needs Xvfb, openbox, xdotool and python3-xlib, or sway, grim, wtype and Qt's Wayland plugin.
+import json, os, re, shutil, subprocess, sys, tempfile, time  # noqa: E401
 from Xlib import X, display, protocol
 
-# A scenario is a name and its steps: key:K[,K...] presses keys at once (alt+i, Return, Tab);
-# type:T types an answer into the open box, then Enter; box:TITLE waits for a box so titled;
-# boxes:N counts the open boxes, atmost:N as many or fewer (or the program has ended by itself);
-# board:A,B,C compares the board with the worked values, rings bottom to top by pole; wait:S lets
-# seconds pass; ends: the program ends by itself. On X11 only: click:X clicks the button centred
-# at x = X; cover covers and uncovers the window. On Wayland only: focus has the compositor give
-# the main window the keyboard focus. Wayland adds 20 starts and closes, which once could hang.
-# In the game by keyboard, the first Enter comes while Auto Solve is disabled and must do nothing.
-INIT8 = "key:alt+i type:8 board:12345678,,"
+# A scenario is a name and its steps: key:K[,K...] presses keys at once (alt+i, Return, Next for
+# Page Down); type:T types an answer into the open box, then Enter; box:TITLE waits for a box so
+# titled; boxes:N counts the open boxes, atmost:N as many or fewer (or the program has ended by
+# itself); size:WxH waits for the window to have that size, the screen's for "screen"; white:N
+# wants a row of N white pixels (the board's) in the window; wait:S lets seconds pass; ends: the
+# program ends by itself. On X11 only: click:X clicks the button centred at x = X; cover covers and
+# uncovers the window. On Wayland only: focus has the compositor give the main window the keyboard
+# focus. Wayland adds 20 starts and closes, which once could hang.
 SCENARIOS = """
-before Initialize |
 the ring question open | key:alt+i boxes:1
 Invalid number of rings open | key:alt+i type:9 boxes:1
-Alt+A at start: About open | key:alt+a boxes:1
-Enter on a focused button: Speed open | key:Tab,Tab,Tab,Return box:^Time.Delay$
+About open, Auto Solve disabled | key:alt+a boxes:1
+Speed open by Enter on its button | key:Tab,Tab,Tab,Return box:^Time.Delay$
+a move pending | key:alt+i type:8 key:alt+s wait:0.5
+automatic play | key:alt+i type:8 key:alt+s key:Return wait:1
+the message of the last move open | key:alt+i type:1 key:alt+s key:Next box:^Tower.of.Hanoi$
 the answer 0 | key:alt+i type:0 ends
-a game by keyboard | key:alt+i type:3 board:123,, key:Return key:alt+s board:123,, key:alt+n board:12,,3 \
-  key:alt+n board:1,2,3 key:alt+n key:alt+n key:alt+n key:alt+n key:alt+n box:^Tower.of.Hanoi$ key:Return board:,,123
-a move pending, Speed open | INIT8 key:alt+s wait:1 board:12345678,, key:alt+s boxes:1
-automatic play by Enter, Speed 0.001 | INIT8 key:alt+s key:Return key:alt+s type:0.001 box:^Tower.of.Hanoi$
-Speed 0 holds automatic play | INIT8 key:alt+s key:alt+s type:0 key:alt+a wait:1.2 board:12345678,, \
-  key:alt+s type:0.001 box:^Tower.of.Hanoi$ key:Return board:,,12345678
-Alt+I, Enter on Initialize: one question | key:Tab key:alt+i,Return atmost:1
+Page Down plays 3 rings in 7 | key:alt+i type:3 key:alt+s key:Next,Next,Next,Next,Next,Next \
+  boxes:0 key:Next box:^Tower.of.Hanoi$ key:Return boxes:0
+full screen, and back | key:F11 size:screen white:1602 key:F11 size:564x341 white:534
+zoomed, and back | key:ctrl+plus key:ctrl+plus size:1128x682 key:ctrl+0 size:564x341
+full screen, closed in a game | key:alt+i type:3 key:alt+s key:F11 size:screen
+zoomed, closed | key:ctrl+plus size:846x512
 Alt+I, a click on Initialize: one question | key:alt+i click:280 boxes:1
-Alt+S, a click on Speed: the delay holds | INIT8 key:alt+s click:392 type:0.001 key:alt+a box:^Tower.of.Hanoi$
 covered and uncovered | key:alt+i type:5 cover
-the focus taken from a question | key:alt+i box:^Tower.of.Hanoi$ focus key:3,Return board:123,,
-""".replace("INIT8", INIT8)
+the focus taken from a question | key:alt+i box:^Tower.of.Hanoi$ focus key:3,Return boxes:0
+"""
 MAIN, BOXES = "^Tower of Hanoi by Tandrovek$", "^(Tower of Hanoi|Time Delay)$"
-# The worked values, twips: bases and poles, then rings 1 to 8 by pole A, B, C, 322 high.
-TOWERS = [(c + dx, top, w, h, colour) for c in (1614, 4035, 6456)
-          for dx, top, w, h, colour in ((-807, 3612, 1614, 161, 0x808000), (-40, 498, 80, 3115, 0))]
-LEFTS = [(888, 3308, 5730), (968, 3390, 5810), (1049, 3470, 5891), (1130, 3551, 5972),
-         (1210, 3632, 6052), (1291, 3712, 6133), (1372, 3793, 6214), (1452, 3874, 6294)]
-WIDTHS, COLOURS = (1453, 1291, 1130, 968, 807, 646, 484, 323), (0x008080, 0x800000, 0x800080, 0x008000)
-BOARD = (12, 47, 534, 236)  # the client pixels of the board below the letters, which the font places
-
-
-def board(stacks):  # RGB of BOARD at 15 twips a pixel; "123,,": rings 1, 2, 3 on pole A
-    pixels = {(x, y): 0xFFFFFF for y in range(47, 283) for x in range(12, 546)}
-    rings = [(LEFTS[int(r) - 1][p], 3291 - 322 * i, WIDTHS[int(r) - 1], 322, COLOURS[(int(r) - 1) % 4])
-             for p, pole in enumerate(stacks.split(",")) for i, r in enumerate(pole)]
-    for n, (left, top, width, height, colour) in enumerate(TOWERS + rings):
-        for y in range(14 + top // 15, 15 + (top + height - 1) // 15):
-            for x in range(12 + left // 15, 13 + (left + width - 1) // 15):
-                pixels[x, y] = colour ^ (pixels[x, y] if n >= len(TOWERS) else 0)  # rings by xor
-    return b"".join(pixel.to_bytes(3, "big") for pixel in pixels.values())
+SCREEN = (1920, 1080)
 
 
 def run(*command):
@@ -72,12 +55,16 @@ def wait(check, seconds=10):
 
 class X11:
     def __init__(self):
-        self.server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24"],
+        self.server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "%dx%dx24" % SCREEN],
                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         os.environ.update(DISPLAY=":" + self.server.stdout.readline().decode().strip())
         for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"):  # as an X session has it
             os.environ.pop(name, None)
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
         self.d = display.Display()
+        check = self.d.intern_atom("_NET_SUPPORTING_WM_CHECK")  # set once the manager runs
+        wait(lambda: self.d.screen().root.get_full_property(check, X.AnyPropertyType))
 
     def started(self):  # then activated by a click on the board
         wait(lambda: self.windows(MAIN))
@@ -87,6 +74,10 @@ class X11:
     def windows(self, title):
         return run("xdotool", "search", "--onlyvisible", "--name", title).split()
 
+    def size(self):
+        geometry = self.win.get_geometry()
+        return geometry.width, geometry.height
+
     def click(self, x, y=316):
         run("xdotool", "mousemove", "--window", str(self.win.id), str(x), str(y), "click", "1")
 
@@ -94,9 +85,10 @@ class X11:
         run("xdotool", "type", text) if text else None
         run("xdotool", "key", *keys)
 
-    def pixels(self, x, y, w, h):  # RGB
-        bgrx = self.win.get_image(x, y, w, h, X.ZPixmap, 0xFFFFFFFF).data
-        return bytes(v for i in range(0, len(bgrx), 4) for v in (bgrx[i + 2], bgrx[i + 1], bgrx[i]))
+    def pixels(self):  # the window's rows, 4 bytes a pixel
+        w, h = self.size()
+        bgrx = self.win.get_image(0, 0, w, h, X.ZPixmap, 0xFFFFFFFF).data
+        return [bgrx[y * w * 4:(y + 1) * w * 4] for y in range(h)], 4
 
     def close(self):  # WM_DELETE_WINDOW, then a round trip: with only a flush it is now and then lost
         data = (32, [self.d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])
@@ -105,15 +97,19 @@ class X11:
         self.d.sync()
 
     def cover(self):
-        cover = self.d.screen().root.create_window(0, 0, 1024, 768, 0, self.d.screen().root_depth)
+        cover = self.d.screen().root.create_window(0, 0, *SCREEN, 0, self.d.screen().root_depth)
         cover.map(), self.d.sync(), time.sleep(0.3), cover.destroy(), self.d.sync()
+
+    def stop(self):
+        self.wm.kill(), self.server.kill()
 
 
 class Wayland:
     def __init__(self):  # sway runs as nobody when root, which it refuses (and still exits 0)
         home, app = tempfile.mkdtemp(dir="/tmp"), tempfile.mkdtemp()
         with open(f"{home}/config", "w") as config:
-            config.write("default_floating_border none\nxwayland disable\n")
+            config.write("default_floating_border none\nxwayland disable\n"
+                         "output HEADLESS-1 mode %dx%d\n" % SCREEN)
         sway = ["sway", "-c", f"{home}/config"]
         if os.getuid() == 0:
             shutil.chown(home, "nobody", "nogroup")
@@ -122,7 +118,7 @@ class Wayland:
                           XDG_RUNTIME_DIR=app, QT_QPA_PLATFORM="wayland", QT_SCALE_FACTOR="1")
         self.server = subprocess.Popen(sway, stderr=subprocess.DEVNULL, env=dict(
             os.environ, XDG_RUNTIME_DIR=home, WLR_BACKENDS="headless", WLR_RENDERER="pixman"))
-        wait(lambda: "true" in run("swaymsg", "seat seat0 cursor set 1500 900"))  # off the window
+        wait(lambda: "true" in run("swaymsg", "seat seat0 cursor set 1900 1060"))  # off the window
         # One virtual keyboard all along: keys of one that appears later come before Qt binds it.
         self.keyboard = subprocess.Popen(["wtype", "-s", "86400000", "-k", "Shift_L"])
 
@@ -130,20 +126,46 @@ class Wayland:
         wait(lambda: "true" in run("swaymsg", f'[title="{MAIN}"] move position 0 0'))
         time.sleep(0.5)  # Qt takes the keyboard a round trip after the compositor gives it
 
+    def nodes(self, node=None):
+        node = node or json.loads(run("swaymsg", "-t", "get_tree"))
+        yield node
+        for child in node.get("nodes", []) + node.get("floating_nodes", []):
+            yield from self.nodes(child)
+
     def windows(self, title):  # a window's name is its title
-        return re.findall(f'"name": "{title.strip("^$")}"', run("swaymsg", "-t", "get_tree"))
+        return [n for n in self.nodes() if re.search(title, n.get("name") or "") and n.get("pid")]
+
+    def size(self):
+        rect = self.windows(MAIN)[0]["rect"]
+        return rect["width"], rect["height"]
 
     def keys(self, *keys, text=None):
         for key in keys:
             mod, _, key = key.rpartition("+")
-            run("wtype", *(["-M", mod, key, "-m", mod] if mod else [text] * bool(text) + ["-k", key]))
+            run("wtype", *(["-M", mod, "-k", key, "-m", mod] if mod else [text] * bool(text) + ["-k", key]))
 
-    def pixels(self, x, y, w, h):
-        return subprocess.run(["grim", "-t", "ppm", "-g", f"{x},{y} {w}x{h}", "-"],
-                              capture_output=True).stdout.split(b"\n", 3)[3]
+    def pixels(self):
+        rect = self.windows(MAIN)[0]["rect"]
+        ppm = subprocess.run(["grim", "-t", "ppm", "-g", "%(x)d,%(y)d %(width)dx%(height)d" % rect, "-"],
+                             capture_output=True).stdout.split(b"\n", 3)[3]
+        return [ppm[y * rect["width"] * 3:(y + 1) * rect["width"] * 3] for y in range(rect["height"])], 3
 
     def close(self, command="kill"):
         run("swaymsg", f'[title="{MAIN}"] {command}')
+
+    def stop(self):
+        self.server.kill(), self.keyboard.kill()
+
+
+def white(pixels):  # the longest run of white pixels in a row, of every 8th
+    rows, size = pixels
+    longest = 0
+    for row in rows[::8]:
+        length = 0
+        for i in range(0, len(row), size):
+            length = length + 1 if row[i:i + 3] == b"\xff\xff\xff" else 0
+            longest = max(longest, length)
+    return longest
 
 
 def step(desk, proc, action):  # an action at once, or a check once the program has had time
@@ -157,10 +179,15 @@ def step(desk, proc, action):  # an action at once, or a check once the program 
     elif verb in ("boxes", "atmost"):
         n = len(desk.windows(BOXES))
         assert n == int(arg) or verb == "atmost" and n < int(arg), f"{n} boxes open"
-    elif verb in ("board", "cover"):  # the board settles within a second and a half
-        expected = board(arg) if verb == "board" else desk.pixels(*BOARD)
-        desk.cover() if verb == "cover" else None
-        wait(lambda: desk.pixels(*BOARD) == expected, 1.5)
+    elif verb == "size":
+        size = SCREEN if arg == "screen" else tuple(int(v) for v in arg.split("x"))
+        wait(lambda: desk.size() == size, 5)
+    elif verb == "white":  # the board drawn anew at its size, once it has settled
+        wait(lambda: white(desk.pixels()) >= int(arg), 5)
+    elif verb == "cover":
+        before = desk.pixels()
+        desk.cover()
+        wait(lambda: desk.pixels() == before, 1.5)
     elif verb in ("click", "focus", "wait", "ends"):
         {"click": lambda: desk.click(int(arg)), "focus": lambda: desk.close("focus"),
          "wait": lambda: time.sleep(float(arg)), "ends": lambda: proc.wait(10)}[verb]()
@@ -187,7 +214,7 @@ def main(x11):
             failures += 1
             print(f"FAIL: {name}: at {action}: {error or 'a check failed'}")
             proc.kill(), proc.wait()
-    desk.server.kill(), getattr(desk, "keyboard", desk.server).kill()
+    desk.stop()
     return f"{failures} failed" if failures else 0
 
 

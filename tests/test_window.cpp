@@ -41,9 +41,11 @@ int Pixel(int twips, double scale) {
 // Draws `fill` into `image` at `scale` device pixels per 15 twips: twip x in pixel
 // floor(x * scale / 15).
 void Draw(QImage& image, const TableFill& fill, double scale) {
-  for (int y = Pixel(fill.top, scale); y <= std::min(Pixel(fill.bottom, scale), image.height() - 1); ++y) {
+  for (int y = Pixel(fill.top, scale); y <= std::min(Pixel(fill.bottom, scale), image.height() - 1);
+       ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = Pixel(fill.left, scale); x <= std::min(Pixel(fill.right, scale), image.width() - 1); ++x) {
+    for (int x = Pixel(fill.left, scale);
+         x <= std::min(Pixel(fill.right, scale), image.width() - 1); ++x) {
       line[x] = fill.xored ? line[x] ^ fill.rgb : 0xFF000000 | fill.rgb;
     }
   }
@@ -233,7 +235,8 @@ class TestWindow : public QObject {
             w.SetCaption(Button::Solve, language.Translate(Commands::kNextCaption));
           }
           const QPushButton* button = w.ButtonOf(Button(b % 5));
-          QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(where + button->text()));
+          QVERIFY2(button->sizeHint().width() <= button->width(),
+                   qPrintable(where + button->text()));
         }
         const auto room = [&] {
           QDialog* box = dialogs.OpenBox();
@@ -347,18 +350,30 @@ class TestWindow : public QObject {
   void keys_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("done");
-    QTest::newRow("Alt+I") << "Alt+I" << "Number: 0";
-    QTest::newRow("Alt+A at start") << "Alt+A" << "This: 0";
-    QTest::newRow("Escape") << "Esc" << "This: 0";
-    QTest::newRow("Enter, Auto Solve disabled") << "Return" << ": 0";
-    QTest::newRow("Enter on Speed") << "Tab Tab Tab Return" << "Enter: 0";
-    QTest::newRow("Alt+S is Solve, then Speed") << "Alt+I Alt+S Alt+S" << "Number Enter: 0";
-    QTest::newRow("Alt+N") << "Alt+I Alt+S Alt+N Alt+N" << "Number: 2";
-    QTest::newRow("Page Down, Right") << "Alt+I Alt+S PgDown Right" << "Number: 2";
-    QTest::newRow("Page Down before Solve") << "Alt+I PgDown" << "Number: 0";
-    QTest::newRow("Page Up, Left") << "Alt+I Alt+S PgUp Left" << "Number: 0";
-    QTest::newRow("Alt+A once solving") << "Alt+I Alt+S Alt+A" << "Number: 0, auto";
-    QTest::newRow("Enter on the board") << "Alt+I Alt+S Return" << "Number: 0, auto";
+    QTest::newRow("Alt+I") << "Alt+I"
+                           << "Number: 0";
+    QTest::newRow("Alt+A at start") << "Alt+A"
+                                    << "This: 0";
+    QTest::newRow("Escape") << "Esc"
+                            << "This: 0";
+    QTest::newRow("Enter, Auto Solve disabled") << "Return"
+                                                << ": 0";
+    QTest::newRow("Enter on Speed") << "Tab Tab Tab Return"
+                                    << "Enter: 0";
+    QTest::newRow("Alt+S is Solve, then Speed") << "Alt+I Alt+S Alt+S"
+                                                << "Number Enter: 0";
+    QTest::newRow("Alt+N") << "Alt+I Alt+S Alt+N Alt+N"
+                           << "Number: 2";
+    QTest::newRow("Page Down, Right") << "Alt+I Alt+S PgDown Right"
+                                      << "Number: 2";
+    QTest::newRow("Page Down before Solve") << "Alt+I PgDown"
+                                            << "Number: 0";
+    QTest::newRow("Page Up, Left") << "Alt+I Alt+S PgUp Left"
+                                   << "Number: 0";
+    QTest::newRow("Alt+A once solving") << "Alt+I Alt+S Alt+A"
+                                        << "Number: 0, auto";
+    QTest::newRow("Enter on the board") << "Alt+I Alt+S Return"
+                                        << "Number: 0, auto";
   }
   void keys() {
     QFETCH(QString, keys);
@@ -398,17 +413,26 @@ class TestWindow : public QObject {
     QTest::addColumn<double>("zoom");  // logical pixels per 15 twips
     QTest::addColumn<QSize>("size");   // of the window
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    QTest::newRow("as designed") << "" << "Ctrl+0" << 1.0 << QSize(564, 341);
-    QTest::newRow("1.5") << "Ctrl++" << "Ctrl+0" << 1.5 << QSize(846, 512);
-    QTest::newRow("2") << "Ctrl++ Ctrl+=" << "Ctrl+0" << 2.0 << QSize(1128, 682);
-    QTest::newRow("2.5") << "Ctrl++ Ctrl++ Ctrl++" << "Ctrl+0" << 2.5 << QSize(1410, 853);
-    QTest::newRow("3, the most the screen holds")
-        << "Ctrl++ Ctrl++ Ctrl++ Ctrl++ Ctrl++" << "Ctrl+0" << 3.0 << QSize(1692, 1023);
-    QTest::newRow("out a step") << "Ctrl++ Ctrl++ Ctrl+-" << "Ctrl+-" << 1.5 << QSize(846, 512);
-    QTest::newRow("not below 1") << "Ctrl+-" << "Ctrl+0" << 1.0 << QSize(564, 341);
-    QTest::newRow("full screen") << "F11" << "F11" << 3.0 << screen;
-    QTest::newRow("zoomed, full screen") << "Ctrl++ F11" << "F11 Ctrl+0" << 3.0 << screen;
-    QTest::newRow("another ratio") << "screen1" << "screen0" << 1.0 << QSize(564, 341);
+    QTest::newRow("as designed") << ""
+                                 << "Ctrl+0" << 1.0 << QSize(564, 341);
+    QTest::newRow("1.5") << "Ctrl++"
+                         << "Ctrl+0" << 1.5 << QSize(846, 512);
+    QTest::newRow("2") << "Ctrl++ Ctrl+="
+                       << "Ctrl+0" << 2.0 << QSize(1128, 682);
+    QTest::newRow("2.5") << "Ctrl++ Ctrl++ Ctrl++"
+                         << "Ctrl+0" << 2.5 << QSize(1410, 853);
+    QTest::newRow("3, the most the screen holds") << "Ctrl++ Ctrl++ Ctrl++ Ctrl++ Ctrl++"
+                                                  << "Ctrl+0" << 3.0 << QSize(1692, 1023);
+    QTest::newRow("out a step") << "Ctrl++ Ctrl++ Ctrl+-"
+                                << "Ctrl+-" << 1.5 << QSize(846, 512);
+    QTest::newRow("not below 1") << "Ctrl+-"
+                                 << "Ctrl+0" << 1.0 << QSize(564, 341);
+    QTest::newRow("full screen") << "F11"
+                                 << "F11" << 3.0 << screen;
+    QTest::newRow("zoomed, full screen") << "Ctrl++ F11"
+                                         << "F11 Ctrl+0" << 3.0 << screen;
+    QTest::newRow("another ratio") << "screen1"
+                                   << "screen0" << 1.0 << QSize(564, 341);
   }
   void boardExactAtEveryScale() {
     QFETCH(QString, keys);
