@@ -9,16 +9,13 @@
 #include <vector>
 
 #include "board/Board.h"
-#include "board/Description.h"
 #include "commands/Commands.h"
-#include "solver/Solver.h"
 
 // Answers questions from a script (Cancel, "", once it has run out) and records the text of every
 // box. `during` runs while each box is open.
 struct ScriptedDialogs : Dialogs {
-  std::vector<std::string> answers;
+  std::vector<std::string> answers, shown;
   std::size_t answered = 0;
-  std::vector<std::string> shown;
   std::function<void()> during = [] {};
 
   void ShowMessage(std::string_view text, MessageIcon) override {
@@ -59,8 +56,7 @@ struct RecordingCanvas : Canvas {
   double Width() const override { return 8070; }
   double Height() const override { return 4095; }
   void FillRect(double x1, double y1, double x2, double y2, Rgb color) override {
-    const QString fill =
-        QString("%1,%2 %3,%4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(color, 6, 16, QChar(0x30));
+    const QString fill = QString::asprintf("%g,%g %g,%g %06x", x1, y1, x2, y2, unsigned(color));
     if (mode == DrawMode::Copy) {
       drawn << "copy " + fill;
     } else if (!xored.removeOne("xor " + fill)) {
@@ -73,7 +69,7 @@ struct RecordingCanvas : Canvas {
   void SetCurrentX(double to) override { x = to; }
   void SetCurrentY(double to) override { y = to; }
   void Print(std::string_view text) override {
-    drawn << QString("%1 at %2,%3").arg(QString::fromUtf8(text.data(), text.size())).arg(x).arg(y);
+    drawn << QString::asprintf("%s at %g,%g", std::string(text).c_str(), x, y);
   }
   QStringList Shown() const {
     QStringList sorted = xored;
@@ -97,7 +93,7 @@ struct Game : EventDispatch, Listener {
   std::function<void()> step = [this] { commands.SolveClick(); };
   QStringList heard;
 
-  explicit Game(std::vector<std::string> answers = {}) {
+  explicit Game(int rings = 0) {
     if constexpr (requires { pic.resize(538, 273); }) {
       pic.resize(538, 273);  // the real drawing area, at its size in the window
     }
@@ -105,8 +101,8 @@ struct Game : EventDispatch, Listener {
     for (std::uint8_t t = 1; t <= 3; ++t) {
       board.DrawTower(t);
     }
-    dialogs.answers = std::move(answers);
-    if (!dialogs.answers.empty()) {
+    if (rings > 0) {
+      dialogs.answers = {std::to_string(rings)};
       commands.InitializeClick();
     }
   }

@@ -26,9 +26,9 @@ QString Poles(const Towers& towers) {
     for (const int ring : towers[t]) {
       rings << QString::number(ring);
     }
-    const QString which = rings.size() == 1 ? "ring " : "rings ";
-    poles << QChar('A' + t) + QString(": ") +
-                 (rings.isEmpty() ? "empty" : which + rings.join(", ")) + '.';
+    poles << QString("%1: %2.").arg(
+        QChar('A' + t),
+        rings.isEmpty() ? "empty" : (rings.size() > 1 ? "rings " : "ring ") + rings.join(", "));
   }
   return poles.join(' ');
 }
@@ -71,35 +71,28 @@ class TestCore : public QObject {
   void readsTheLeadingNumber_data() {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");  // infinity: refused as too large
-    const std::pair<const char*, double> rows[] = {
-        {"12abc", 12},  {"1,5", 1},       {"1.5E3", 1500}, {"1.5e3", 1500},  {"25E-1", 2.5},
-        {"7E", 7},      {"1E-", 1},       {"5-", 5},       {"7E-x", 7},      {"&H1A", 26},
-        {"&haf", 175},  {"&O17", 15},     {"&o78", 7},     {"&H", 0},        {"&X10", 0},
-        {".5", 0.5},    {"5.", 5},        {"", 0},         {" \t\n", 0},     {"five", 0},
-        {".", 0},       {"-", 0},         {"--3", 0},      {"5 rings", 5},   {"+4", 4},
-        {" 1 2 ", 12},  {"1\t.\n5", 1.5}, {"- 3", -3},     {"1 E 2", 100},   {"1\r2", 1},
-        {"1.2.3", 1.2}, {"1E-400", 0},    {"1E400", kInf}, {"-1E400", kInf}, {"&HFFFFF", 1048575}};
+    const std::string zeros(1499, '0');
+    // ASCII, ranges, and the decimal digits of every script in UTF-8: a byte that begins no
+    // character ends the number.
+    // clang-format off
+    const std::pair<std::string, double> rows[] = {
+        {"12abc", 12}, {"1,5", 1}, {"1.5E3", 1500}, {"1.5e3", 1500}, {"25E-1", 2.5}, {"7E", 7},
+        {"1E-", 1}, {"5-", 5}, {"7E-x", 7}, {"&H1A", 26}, {"&haf", 175}, {"&O17", 15}, {"&o78", 7},
+        {"&H", 0}, {"&X10", 0}, {".5", 0.5}, {"5.", 5}, {"", 0}, {" \t\n", 0}, {"five", 0}, {".", 0},
+        {"-", 0}, {"--3", 0}, {"5 rings", 5}, {"+4", 4}, {" 1 2 ", 12}, {"1\t.\n5", 1.5}, {"- 3", -3},
+        {"1 E 2", 100}, {"1\r2", 1}, {"1.2.3", 1.2}, {"1E-400", 0}, {"1E400", kInf}, {"-1E400", kInf},
+        {"&HFFFFF", 1048575}, {"&HFFFFFFFF", 4294967295.0}, {"1E99999999999999999999", kInf},
+        {"1E-99999999999999999999", 0}, {"1E9223372036854775807", kInf},
+        {"1E-9223372036854775808", 0}, {"0.1E9223372036854775807", kInf},
+        {std::string(300, '0') + "1E-400", 0}, {"1" + zeros + "E-2000", 0},
+        {"0." + zeros + "1E2000", kInf}, {std::string(400, '9'), kInf},
+        {"&H" + std::string(300, 'F'), kInf}, {"３", 3}, {"１２.５", 12.5}, {"٣", 3}, {"١E٢", 100},
+        {"١٫٥", 1}, {"१२", 12}, {"𝟗", 9}, {"&H１Ｆ", 1}, {"&O٧", 7}, {"\xB5", 0}, {"\xC3", 0},
+        {"7\xE0\xA5", 7}, {"\xF8", 0}, {"٣\xF0\x9D", 3}, {"7\xB5", 7}};
+    // clang-format on
     for (const auto& [text, expected] : rows) {
-      QTest::newRow(text) << std::string(text) << expected;
-    }
-    QTest::newRow("32 bits") << std::string("&HFFFFFFFF") << 4294967295.0;
-    QTest::newRow("huge exponent") << std::string("1E99999999999999999999") << kInf;
-    QTest::newRow("huge negative exponent") << std::string("1E-99999999999999999999") << 0.0;
-    QTest::newRow("largest exponent") << std::string("1E9223372036854775807") << kInf;
-    QTest::newRow("smallest exponent") << std::string("1E-9223372036854775808") << 0.0;
-    QTest::newRow("largest exponent, 0.1") << std::string("0.1E9223372036854775807") << kInf;
-    QTest::newRow("300 leading zeros") << std::string(300, '0') + "1E-400" << 0.0;
-    QTest::newRow("1500 digits, E-2000") << "1" + std::string(1499, '0') + "E-2000" << 0.0;
-    QTest::newRow("1500 decimals, E2000") << "0." + std::string(1499, '0') + "1E2000" << kInf;
-    QTest::newRow("400 nines") << std::string(400, '9') << kInf;
-    QTest::newRow("300 hex digits") << "&H" + std::string(300, 'F') << kInf;
-    // Decimal digits of every script, in UTF-8; a byte that begins no character ends the number.
-    const std::pair<const char*, double> scripts[] = {
-        {"３", 3},   {"１２.５", 12.5}, {"٣", 3},      {"١E٢", 100},     {"١٫٥", 1},
-        {"१२", 12},  {"𝟗", 9},          {"&H１Ｆ", 1}, {"&O٧", 7},       {"\xB5", 0},
-        {"\xC3", 0}, {"7\xE0\xA5", 7},  {"\xF8", 0},   {"٣\xF0\x9D", 3}, {"7\xB5", 7}};
-    for (const auto& [text, expected] : scripts) {
-      QTest::newRow(QByteArray(text).toPercentEncoding()) << std::string(text) << expected;
+      QTest::newRow(QByteArray::fromStdString(text.substr(0, 30)).toPercentEncoding(" .,&+-"))
+          << text << expected;
     }
   }
   void readsTheLeadingNumber() {
@@ -132,61 +125,54 @@ class TestCore : public QObject {
   }
 
   // Every game from 1 to 8 rings, one Next at each wait of the solver. After each the board is the
-  // tables' board, the move the recursion's next, and the board told in words; a second Next in the
-  // same wait is absorbed, and so is a tick while the message is open. The news is heard once each.
+  // tables' board, drawn anew from its records too, the move the recursion's next, and the board
+  // told in words; a second Next in the same wait is absorbed, and so is a tick while the message
+  // is open. The news is heard once each.
   void wholeGamesFollowTheWorkedTables() {
     for (int n = 1; n <= 8; ++n) {
-      Game<RecordingCanvas> game;
-      QCOMPARE(Describe(game.state), "A: empty. B: empty. C: empty.");
-      game.dialogs.answers = {std::to_string(n)};
-      game.commands.InitializeClick();
+      Game<RecordingCanvas> game(n);
       Towers towers, solved;
       for (int ring = 1; ring <= n; ++ring) {
         towers[0].push_back(ring);
       }
       std::vector<TableMove> moves;
       Solution(n, 1, 3, solved = towers, moves);
-      QCOMPARE(game.pic.Shown(), TableBoard(towers));
-      QCOMPARE(Describe(game.state), Poles(towers));  // no move count before Solve
       const int total = int(moves.size());
-      QStringList heard = {
-          n > 1 ? QString("%1 rings on pole A, ring 1 the widest at the bottom, ring %1 the "
-                          "narrowest on top.")
-                      .arg(n)
-                : "1 ring on pole A.",
-          n > 1
-              ? QString("Solving %1 rings in %2 moves: press Next for each move.").arg(n).arg(total)
-              : "Solving 1 ring in 1 move: press Next for each move."};
+      QCOMPARE(Describe(game.state), Poles(towers));  // no move count before Solve
+      QStringList heard = {n > 1 ? QString::asprintf("%d rings on pole A, ring 1 the widest at the "
+                                                     "bottom, ring %d the narrowest on top.",
+                                                     n, n)
+                                 : "1 ring on pole A.",
+                           n > 1 ? QString::asprintf("Solving %d rings in %d moves: press Next for "
+                                                     "each move.",
+                                                     n, total)
+                                 : "Solving 1 ring in 1 move: press Next for each move."};
       game.dialogs.during = [&] { game.commands.TimerTick(); };
       int made = 0;
       game.step = [&] {
-        const GameState& s = game.state;
         const TableMove m = moves[made];
-        QCOMPARE(Describe(s), Poles(towers) + ' ' + TableProgress(made, total, m, false));
-        const Solver::Call part = game.solver.Part().value_or(Solver::Call{0, 0, 0});
-        QCOMPARE(DescribeStep(s, part.count, part.source, part.dest, English()),
+        QCOMPARE(Describe(game.state), Poles(towers) + ' ' + TableProgress(made, total, m, false));
+        const Solver::Call part = game.solver.Part().value_or(Solver::Call{});
+        QCOMPARE(DescribeStep(game.state, part.count, part.source, part.dest, English()),
                  TableProgress(made, total, m, true).toStdString());
         towers[m.to - 1].push_back(towers[m.from - 1].back());
         towers[m.from - 1].pop_back();
         game.commands.SolveClick();
-        QCOMPARE(int(s.moves), ++made);
-        QCOMPARE(game.pic.Shown(), TableBoard(towers));
-        heard << QString("Move %1 of %2: ring %3 from %4 to %5.")
-                         .arg(made)
-                         .arg(total)
-                         .arg(m.ring)
-                         .arg(Pole(m.from), Pole(m.to)) +
-                     (made == total ? " Puzzle solved." : "");
         game.commands.SolveClick();  // no move pending yet: absorbed
-        QCOMPARE(int(s.moves), made);
+        QCOMPARE(int(game.state.moves), ++made);
+        QCOMPARE(game.pic.Shown(), TableBoard(towers));
+        game.pic.drawn.clear();
+        game.pic.xored.clear();
+        game.board.Redraw();
+        QCOMPARE(game.pic.Shown(), TableBoard(towers));
+        heard << QString::asprintf("Move %d of %d: ring %d from %c to %c.%s", made, total, m.ring,
+                                   '@' + m.from, '@' + m.to, made < total ? "" : " Puzzle solved.");
         game.controls.closed = QTest::currentTestFailed();  // stops at the first failure
       };
       game.commands.SolveClick();
-      QCOMPARE(made, total);
       QCOMPARE(int(game.state.moves), total);  // the tick while the message was open did nothing
-      QCOMPARE(game.pic.Shown(), TableBoard(solved));
       QCOMPARE(Describe(game.state),
-               Poles(solved) + QString(" Move %1 of %1. Puzzle solved.").arg(total));
+               Poles(solved) + QString::asprintf(" Move %d of %d. Puzzle solved.", total, total));
       QCOMPARE(game.heard, heard);
       QCOMPARE(game.dialogs.shown.back(),
                "Solution complete in " + std::to_string(total) + " iterations.");
@@ -196,23 +182,6 @@ class TestCore : public QObject {
       QVERIFY(game.controls.enabled[int(Button::Auto)]);
       QCOMPARE(game.controls.captions[int(Button::Solve)], "&Next");
     }
-  }
-
-  // Drawn anew from the records at any point, the board is the one drawn as the game went.
-  void boardRedrawnFromItsRecords() {
-    Game<RecordingCanvas> game({"5"});
-    int made = 0;
-    game.step = [&] {
-      const QStringList shown = game.pic.Shown();
-      game.pic.drawn.clear();
-      game.pic.xored.clear();
-      game.board.Redraw();
-      QCOMPARE(game.pic.Shown(), shown);
-      game.commands.SolveClick();
-      game.controls.closed = ++made == 12 || QTest::currentTestFailed();
-    };
-    game.commands.SolveClick();
-    QCOMPARE(made, 12);
   }
 
   // Initialize asks until the count is usable, once per run; Speed sets round(s x 1000) ms, and
@@ -252,10 +221,8 @@ class TestCore : public QObject {
     }
     QString shown;
     for (const std::string& box : game.dialogs.shown) {
-      const bool question =
-          box == English().Translate(speed ? Commands::kDelayPrompt : Commands::kRingsPrompt);
-      shown += question ? 'Q' : 'I';
-      QCOMPARE(box, question ? box : speed ? "Invalid time delay" : "Invalid number of rings");
+      shown += box.starts_with("Invalid") ? 'I' : 'Q';
+      QCOMPARE(box, box[0] == 'I' ? speed ? "Invalid time delay" : "Invalid number of rings" : box);
     }
     QCOMPARE(shown, boxes);
     QCOMPARE(speed ? game.controls.interval : game.state.towers[1].nrings, result);
@@ -265,37 +232,29 @@ class TestCore : public QObject {
   }
 
   // While a box is open no click does anything, however it comes; a tick makes the pending move,
-  // once, and the message it brings opens over the box.
+  // once, and the message it brings opens over the box. An empty tower gives no ring.
   void onlyTheTickGoesOnWhileABoxIsOpen() {
-    Game<RecordingCanvas> game({"1"});
+    Game<RecordingCanvas> game(1);
     game.dialogs.during = [&] {
-      game.commands.InitializeClick();
-      game.commands.SpeedClick();
-      game.commands.AboutClick();
-      game.commands.AutoClick();
-      game.commands.SolveClick();
-      game.commands.TimerTick();
-      game.commands.TimerTick();
+      for (auto click : {&Commands::InitializeClick, &Commands::SpeedClick, &Commands::AboutClick,
+                         &Commands::AutoClick, &Commands::SolveClick, &Commands::TimerTick,
+                         &Commands::TimerTick}) {
+        (game.commands.*click)();
+      }
     };
     game.step = [&] { game.commands.AboutClick(); };
     game.commands.SolveClick();
+    const std::vector<std::string> shown = {
+        "Number of rings to begin with (1-8)",
+        "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com",
+        "Solution complete in 1 iterations."};
+    QCOMPARE(game.dialogs.shown, shown);
     QCOMPARE(game.state.moves, 1);
-    QCOMPARE(game.dialogs.shown[1],
-             "This program was made by Tandrovek.\r\nSend your comments to tandrovek@example.com");
-    QCOMPARE(game.dialogs.shown[2], "Solution complete in 1 iterations.");
-    QCOMPARE(game.dialogs.shown.size(), 3u);
     QVERIFY(!game.controls.timer_started);
     game.commands.AutoClick();
     QVERIFY(game.controls.timer_started);
-  }
-
-  // The solver takes nothing off an empty tower: the ring of the move before stays grabbed.
-  void grabbingFromAnEmptyTowerChangesNothing() {
-    Game<RecordingCanvas> game;
-    game.state.grabbed = 5;
     game.solver.GrabRing(2);
-    QCOMPARE(game.state.grabbed, 5);
-    QCOMPARE(game.state.towers[2].nrings, 0);
+    QCOMPARE(game.state.grabbed, 1);
   }
 };
 
