@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation>&amp;Installer</translation>
+        <translation>&amp;Initialiser</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
