@@ -6,17 +6,17 @@
     <message>
         <source>%1: empty.</source>
         <extracomment>A pole without rings. %1 is the pole&apos;s letter (A, B or C, as on the board).</extracomment>
-        <translation>%1: فارغ.</translation>
+        <translation>العمود %1: فارغ.</translation>
     </message>
     <message>
         <source>%1: ring %2.</source>
         <extracomment>The one ring on a pole. %1: the pole&apos;s letter; %2: the ring&apos;s number (1 is the widest).</extracomment>
-        <translation>%1: الحلقة %2.</translation>
+        <translation>العمود %1: الحلقة %2.</translation>
     </message>
     <message>
         <source>%1: rings %2.</source>
         <extracomment>Several rings on a pole, bottom to top. %1: the pole&apos;s letter; %2: their numbers, as &quot;1, 2, 3&quot;.</extracomment>
-        <translation>%1: الحلقات %2.</translation>
+        <translation>العمود %1: الحلقات %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
