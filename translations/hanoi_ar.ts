@@ -41,18 +41,18 @@
     <message>
         <source>1 ring on pole A.</source>
         <extracomment>Spoken when one ring has been stacked on pole A.</extracomment>
-        <translation>حلقة واحدة على العمود A.</translation>
+        <translation>وُضعت حلقة واحدة على العمود A.</translation>
     </message>
     <message numerus="yes">
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>لا حلقات على العمود A.</numerusform>
-            <numerusform>حلقة واحدة على العمود A.</numerusform>
-            <numerusform>حلقتان على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقات على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
+            <numerusform>وُضعت حلقة واحدة على العمود A.</numerusform>
+            <numerusform>وُضعت حلقتان على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقات على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقة على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقة على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
         </translation>
     </message>
     <message>
