@@ -100,7 +100,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>عدد الحلقات في البداية (1-8)</translation>
+        <translation>عدد الحلقات في البداية (١–٨)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Enter time in seconds for the delay in moves during the demo. For Eg: 1.65</source>
         <extracomment>Keep the example with a point: the answer is read with &quot;.&quot; as the decimal point only.</extracomment>
-        <translation>أدخل المدة بالثواني بين نقلات العرض، بنقطة عشرية، مثل: 1.65</translation>
+        <translation>أدخل المدة بالثواني بين نقلات العرض، بنقطة عشرية، مثل: ١.٦٥</translation>
     </message>
     <message>
         <source>Time Delay</source>
