@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Automatisch</translation>
+        <translation>&amp;Vorführen</translation>
     </message>
     <message>
         <source>&amp;About</source>
