@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Invalid time delay</source>
-        <translation>Ungültige Pause</translation>
+        <translation>Ungültige Pausendauer</translation>
     </message>
     <message>
         <source>This program was made by Tandrovek.</source>
