@@ -48,7 +48,7 @@
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>%n Ring auf Stab A.</numerusform>
-            <numerusform>%n Ringe auf Stab A, unten Ring 1, der breiteste, oben Ring %n, der schmalste.</numerusform>
+            <numerusform>%n Ringe auf Stab A: unten Ring 1, der breiteste; oben Ring %n, der schmalste.</numerusform>
         </translation>
     </message>
     <message>
@@ -88,7 +88,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>Mit wie vielen Ringen beginnen? (1-8)</translation>
+        <translation>Mit wie vielen Ringen beginnen? (1–8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
