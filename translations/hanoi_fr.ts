@@ -48,7 +48,7 @@
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>%n anneau sur la tige A.</numerusform>
-            <numerusform>%n anneaux sur la tige A, l&apos;anneau 1, le plus large, en bas, l&apos;anneau %n, le plus étroit, en haut.</numerusform>
+            <numerusform>%n anneaux sur la tige A&#xa0;: l&apos;anneau 1, le plus large, en bas&#xa0;; l&apos;anneau %n, le plus étroit, en haut.</numerusform>
         </translation>
     </message>
     <message>
