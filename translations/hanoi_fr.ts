@@ -54,14 +54,14 @@
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation>Résolution avec 1 anneau en 1 coup&#xa0;: appuyez sur Suivant pour chaque coup.</translation>
+        <translation>Résolution avec 1 anneau en 1 coup&#xa0;: appuyez sur Suivant à chaque coup.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>Résolution avec %n anneau en %1 coups&#xa0;: appuyez sur Suivant pour chaque coup.</numerusform>
-            <numerusform>Résolution avec %n anneaux en %1 coups&#xa0;: appuyez sur Suivant pour chaque coup.</numerusform>
+            <numerusform>Résolution avec %n anneau en %1 coups&#xa0;: appuyez sur Suivant à chaque coup.</numerusform>
+            <numerusform>Résolution avec %n anneaux en %1 coups&#xa0;: appuyez sur Suivant à chaque coup.</numerusform>
         </translation>
     </message>
     <message>
