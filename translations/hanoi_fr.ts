@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Automatique</translation>
+        <translation>&amp;Démo</translation>
     </message>
     <message>
         <source>&amp;About</source>
