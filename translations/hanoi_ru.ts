@@ -79,10 +79,10 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Часть задачи: перенести %n кольцо с %2 на %3.</numerusform>
+            <numerusform>%1 Часть задачи: перенести %n кольца с %2 на %3.</numerusform>
+            <numerusform>%1 Часть задачи: перенести %n колец с %2 на %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -213,22 +213,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: hanoi [ПАРАМЕТР]...
+Показывает головоломку «Ханойская башня» в окне и решает её ход за ходом.
+У программы нет своих аргументов; прочие не учитываются.
+
+  -f, --full-screen запустить во весь экран
+  -h, --help        показать эту справку и выйти
+  -v, --version     показать версию и выйти
+
+Клавиши: F11 — во весь экран; Ctrl+Плюс, Ctrl+Минус и Ctrl+0 — масштаб;
+Page Down или стрелка вправо — «Далее», как их посылает пульт для презентаций.
+
+Действуют параметры Qt, среди них:
+  -platform ИМЯ     оконная система: xcb (X11) или wayland
+  -style ИМЯ        вид кнопок и окон, например Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: негде показать окно: нет сокета Wayland %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: не удаётся открыть окно: в Qt нет платформы «%1»; доступны: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: ошибка записи: %1</translation>
     </message>
 </context>
 </TS>
