@@ -55,15 +55,15 @@
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation>Решение с 1 кольцом за 1 ход: нажимайте «Дальше» для каждого хода.</translation>
+        <translation>Решение с 1 кольцом за 1 ход: нажимайте «Далее» для каждого хода.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>Решение с %n кольцом, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
-            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
-            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцом, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
         </translation>
     </message>
     <message>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;Next</source>
         <extracomment>Caption of the Solve button once a solution runs: each press makes the next move. &quot;&amp;&quot; marks the access key (Alt with the letter after it); it must fit a 97-pixel button.</extracomment>
-        <translation>&amp;Дальше</translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message numerus="yes">
         <source>Solution complete in %n iterations.</source>
