@@ -140,7 +140,7 @@
     <name>MainWindow</name>
     <message>
         <source>Tower of Hanoi by Tandrovek</source>
-        <translation>Ханойская башня от Tandrovek</translation>
+        <translation>Ханойская башня, автор Tandrovek</translation>
     </message>
     <message>
         <source>Tower of Hanoi board</source>
