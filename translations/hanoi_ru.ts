@@ -91,7 +91,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>Сколько колец взять? (1-8)</translation>
+        <translation>Сколько колец взять? (1–8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
