@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Авторешение</translation>
+        <translation>&amp;Автопоказ</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation>&amp;Подготовить</translation>
+        <translation>&amp;Начать</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
