@@ -47,9 +47,9 @@
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
-            <numerusform>%n кольцо на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
-            <numerusform>%n кольца на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
-            <numerusform>%n колец на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n кольцо на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n кольца на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n колец на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
         </translation>
     </message>
     <message>
