@@ -85,13 +85,13 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ضمن نقل الحلقات من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل حلقة واحدة من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل حلقتين من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقات من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقة من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقة من %2 إلى %3: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -201,12 +201,12 @@
     <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
-        <translation>hanoi: لا توجد شاشة لعرض النافذة: لم يُضبط WAYLAND_DISPLAY ولا DISPLAY</translation>
+        <translation>برنامج hanoi: لا توجد شاشة لعرض النافذة: لم يُضبط WAYLAND_DISPLAY ولا DISPLAY</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
-        <translation>hanoi: تعذّر فتح النافذة: %1</translation>
+        <translation>برنامج hanoi: تعذّر فتح النافذة: %1</translation>
     </message>
     <message>
         <source>Usage: hanoi [OPTION]...
@@ -225,22 +225,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: hanoi [خيار]...
+يعرض أحجية برج هانوي في نافذة ويحلّها نقلةً نقلة.
+لا يأخذ البرنامج معاملات خاصة به، ويتجاهل ما سواها.
+
+  -f, --full-screen ابدأ بملء الشاشة
+  -h, --help        اعرض هذه المساعدة واخرج
+  -v, --version     اعرض الإصدار واخرج
+
+المفاتيح: F11 لملء الشاشة؛ Ctrl مع + أو - أو 0 للتكبير والتصغير؛
+Page Down أو السهم الأيمن لـ«التالي»، كما يرسلهما جهاز التحكم في العروض.
+
+تنطبق خيارات Qt، ومنها:
+  -platform NAME    نظام النوافذ: xcb (X11) أو wayland
+  -style NAME       مظهر الأزرار ومربعات الحوار، مثل Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: لا توجد شاشة لعرض النافذة: لا يوجد مقبس Wayland في %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: تعذّر فتح النافذة: لا منصة «%1» في Qt؛ المنصات المتاحة: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: خطأ في الكتابة: %1</translation>
     </message>
 </context>
 </TS>
