@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <translation>&amp;Об авторе</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
