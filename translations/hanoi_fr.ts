@@ -78,8 +78,8 @@
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
         <translation>
-            <numerusform>%1 Fait partie du déplacement de %n anneau de %2 vers %3.</numerusform>
-            <numerusform>%1 Fait partie du déplacement de %n anneaux de %2 vers %3.</numerusform>
+            <numerusform>%1 Étape du déplacement de %n anneau de %2 vers %3.</numerusform>
+            <numerusform>%1 Étape du déplacement de %n anneaux de %2 vers %3.</numerusform>
         </translation>
     </message>
 </context>
