@@ -64,7 +64,7 @@
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>حل دون حلقات.</numerusform>
+            <numerusform>حل دون حلقات، عدد النقلات: %1.</numerusform>
             <numerusform>حل حلقة واحدة، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
             <numerusform>حل حلقتين، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
             <numerusform>حل %n حلقات، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
