@@ -6,17 +6,17 @@
     <message>
         <source>%1: empty.</source>
         <extracomment>A pole without rings. %1 is the pole&apos;s letter (A, B or C, as on the board).</extracomment>
-        <translation>%1: فارغ.</translation>
+        <translation>العمود %1: فارغ.</translation>
     </message>
     <message>
         <source>%1: ring %2.</source>
         <extracomment>The one ring on a pole. %1: the pole&apos;s letter; %2: the ring&apos;s number (1 is the widest).</extracomment>
-        <translation>%1: الحلقة %2.</translation>
+        <translation>العمود %1: الحلقة %2.</translation>
     </message>
     <message>
         <source>%1: rings %2.</source>
         <extracomment>Several rings on a pole, bottom to top. %1: the pole&apos;s letter; %2: their numbers, as &quot;1, 2, 3&quot;.</extracomment>
-        <translation>%1: الحلقات %2.</translation>
+        <translation>العمود %1: الحلقات %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -41,18 +41,18 @@
     <message>
         <source>1 ring on pole A.</source>
         <extracomment>Spoken when one ring has been stacked on pole A.</extracomment>
-        <translation>حلقة واحدة على العمود A.</translation>
+        <translation>وُضعت حلقة واحدة على العمود A.</translation>
     </message>
     <message numerus="yes">
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>لا حلقات على العمود A.</numerusform>
-            <numerusform>حلقة واحدة على العمود A.</numerusform>
-            <numerusform>حلقتان على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقات على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
-            <numerusform>%n حلقة على العمود A، الحلقة الأولى الأعرض في الأسفل، والحلقة %n الأضيق في الأعلى.</numerusform>
+            <numerusform>وُضعت حلقة واحدة على العمود A.</numerusform>
+            <numerusform>وُضعت حلقتان على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقات على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقة على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
+            <numerusform>وُضعت %n حلقة على العمود A: في الأسفل الحلقة ١ وهي الأعرض، وفي الأعلى الحلقة %n وهي الأضيق.</numerusform>
         </translation>
     </message>
     <message>
@@ -64,7 +64,7 @@
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>حل دون حلقات.</numerusform>
+            <numerusform>حل دون حلقات، عدد النقلات: %1.</numerusform>
             <numerusform>حل حلقة واحدة، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
             <numerusform>حل حلقتين، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
             <numerusform>حل %n حلقات، عدد النقلات: %1. اضغط «التالي» لكل نقلة.</numerusform>
@@ -85,13 +85,13 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ضمن نقل الحلقات من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل حلقة واحدة من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل حلقتين من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقات من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقة من %2 إلى %3: %1</numerusform>
+            <numerusform>ضمن نقل %n حلقة من %2 إلى %3: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -100,7 +100,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>عدد الحلقات في البداية (1-8)</translation>
+        <translation>عدد الحلقات في البداية (١–٨)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Enter time in seconds for the delay in moves during the demo. For Eg: 1.65</source>
         <extracomment>Keep the example with a point: the answer is read with &quot;.&quot; as the decimal point only.</extracomment>
-        <translation>أدخل المدة بالثواني بين نقلات العرض، بنقطة عشرية، مثل: 1.65</translation>
+        <translation>أدخل المدة بالثواني بين نقلات العرض، بنقطة عشرية، مثل: ١.٦٥</translation>
     </message>
     <message>
         <source>Time Delay</source>
@@ -201,12 +201,12 @@
     <message>
         <source>hanoi: no display to show the window on: neither WAYLAND_DISPLAY nor DISPLAY is set</source>
         <extracomment>Printed when there is no display to show the window on.</extracomment>
-        <translation>hanoi: لا توجد شاشة لعرض النافذة: لم يُضبط WAYLAND_DISPLAY ولا DISPLAY</translation>
+        <translation>برنامج hanoi: لا توجد شاشة لعرض النافذة: لم يُضبط WAYLAND_DISPLAY ولا DISPLAY</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: %1</source>
         <extracomment>Printed when the window system cannot be reached. %1: what Qt said, in English.</extracomment>
-        <translation>hanoi: تعذّر فتح النافذة: %1</translation>
+        <translation>برنامج hanoi: تعذّر فتح النافذة: %1</translation>
     </message>
     <message>
         <source>Usage: hanoi [OPTION]...
@@ -225,22 +225,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: hanoi [خيار]...
+يعرض أحجية برج هانوي في نافذة ويحلّها نقلةً نقلة.
+لا يأخذ البرنامج معاملات خاصة به، ويتجاهل ما سواها.
+
+  -f, --full-screen ابدأ بملء الشاشة
+  -h, --help        اعرض هذه المساعدة واخرج
+  -v, --version     اعرض الإصدار واخرج
+
+المفاتيح: F11 لملء الشاشة؛ Ctrl مع + أو - أو 0 للتكبير والتصغير؛
+Page Down أو السهم الأيمن لـ«التالي»، كما يرسلهما جهاز التحكم في العروض.
+
+تنطبق خيارات Qt، ومنها:
+  -platform NAME    نظام النوافذ: xcb (X11) أو wayland
+  -style NAME       مظهر الأزرار ومربعات الحوار، مثل Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: لا توجد شاشة لعرض النافذة: لا يوجد مقبس Wayland في %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: تعذّر فتح النافذة: لا منصة «%1» في Qt؛ المنصات المتاحة: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>برنامج hanoi: خطأ في الكتابة: %1</translation>
     </message>
 </context>
 </TS>

@@ -48,7 +48,7 @@
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>%n Ring auf Stab A.</numerusform>
-            <numerusform>%n Ringe auf Stab A, unten Ring 1, der breiteste, oben Ring %n, der schmalste.</numerusform>
+            <numerusform>%n Ringe auf Stab A: unten Ring 1, der breiteste; oben Ring %n, der schmalste.</numerusform>
         </translation>
     </message>
     <message>
@@ -77,9 +77,9 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Teil der Aufgabe, %n Ring von %2 nach %3 zu bringen.</numerusform>
+            <numerusform>%1 Teil der Aufgabe, %n Ringe von %2 nach %3 zu bringen.</numerusform>
         </translation>
     </message>
 </context>
@@ -88,7 +88,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>Mit wie vielen Ringen beginnen? (1-8)</translation>
+        <translation>Mit wie vielen Ringen beginnen? (1–8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Invalid time delay</source>
-        <translation>Ungültige Pause</translation>
+        <translation>Ungültige Pausendauer</translation>
     </message>
     <message>
         <source>This program was made by Tandrovek.</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Automatisch</translation>
+        <translation>&amp;Vorführen</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -209,22 +209,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: hanoi [OPTION]...
+Zeigt das Rätsel der Türme von Hanoi in einem Fenster und löst es Zug um Zug.
+Das Programm hat keine eigenen Argumente; andere werden ignoriert.
+
+  -f, --full-screen im Vollbild starten
+  -h, --help        diese Hilfe zeigen und beenden
+  -v, --version     die Version zeigen und beenden
+
+Tasten: F11 für Vollbild; Strg+Plus, Strg+Minus und Strg+0 zum Zoomen;
+Bild ab oder Pfeil rechts für „Weiter“, wie sie ein Presenter sendet.
+
+Es gelten die Optionen von Qt, darunter:
+  -platform NAME    das Fenstersystem: xcb (X11) oder wayland
+  -style NAME       das Aussehen der Knöpfe und Dialoge, etwa Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: keine Anzeige für das Fenster: kein Wayland-Socket %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: das Fenster lässt sich nicht öffnen: Qt hat keine Plattform „%1“; vorhanden sind %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: Schreibfehler: %1</translation>
     </message>
 </context>
 </TS>

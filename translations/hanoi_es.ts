@@ -77,9 +77,9 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Parte de mover %n anillo de %2 a %3.</numerusform>
+            <numerusform>%1 Parte de mover %n anillos de %2 a %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -209,22 +209,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: hanoi [OPCIÓN]...
+Muestra en una ventana las torres de Hanói, resueltas movimiento a movimiento.
+El programa no tiene argumentos propios; los demás se ignoran.
+
+  -f, --full-screen iniciar a pantalla completa
+  -h, --help        mostrar esta ayuda y salir
+  -v, --version     mostrar la versión y salir
+
+Teclas: F11 pantalla completa; Ctrl+Más, Ctrl+Menos y Ctrl+0 para el zoom;
+Av Pág o Derecha para Siguiente, como las envía un mando de presentaciones.
+
+Se aceptan las opciones de Qt, entre ellas:
+  -platform NOMBRE  el sistema de ventanas: xcb (X11) o wayland
+  -style NOMBRE     el aspecto de los botones y diálogos, como Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: no hay pantalla donde mostrar la ventana: no hay ningún socket de Wayland %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: no se puede abrir la ventana: Qt no tiene la plataforma «%1»; plataformas disponibles: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: error de escritura: %1</translation>
     </message>
 </context>
 </TS>

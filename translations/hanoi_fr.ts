@@ -48,20 +48,20 @@
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
             <numerusform>%n anneau sur la tige A.</numerusform>
-            <numerusform>%n anneaux sur la tige A, l&apos;anneau 1, le plus large, en bas, l&apos;anneau %n, le plus étroit, en haut.</numerusform>
+            <numerusform>%n anneaux sur la tige A&#xa0;: l&apos;anneau 1, le plus large, en bas&#xa0;; l&apos;anneau %n, le plus étroit, en haut.</numerusform>
         </translation>
     </message>
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation>Résolution avec 1 anneau en 1 coup&#xa0;: appuyez sur Suivant pour chaque coup.</translation>
+        <translation>Résolution avec 1 anneau en 1 coup&#xa0;: appuyez sur Suivant à chaque coup.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>Résolution avec %n anneau en %1 coups&#xa0;: appuyez sur Suivant pour chaque coup.</numerusform>
-            <numerusform>Résolution avec %n anneaux en %1 coups&#xa0;: appuyez sur Suivant pour chaque coup.</numerusform>
+            <numerusform>Résolution avec %n anneau en %1 coups&#xa0;: appuyez sur Suivant à chaque coup.</numerusform>
+            <numerusform>Résolution avec %n anneaux en %1 coups&#xa0;: appuyez sur Suivant à chaque coup.</numerusform>
         </translation>
     </message>
     <message>
@@ -77,9 +77,9 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Étape du déplacement de %n anneau de %2 vers %3.</numerusform>
+            <numerusform>%1 Étape du déplacement de %n anneaux de %2 vers %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Automatique</translation>
+        <translation>&amp;Démo</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation>&amp;Installer</translation>
+        <translation>&amp;Initialiser</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
@@ -209,22 +209,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usage&#xa0;: hanoi [OPTION]...
+Montre dans une fenêtre le casse-tête des tours de Hanoï, résolu coup par coup.
+Le programme n&apos;a pas d&apos;arguments propres&#xa0;; les autres sont ignorés.
+
+  -f, --full-screen démarrer en plein écran
+  -h, --help        afficher cette aide et quitter
+  -v, --version     afficher la version et quitter
+
+Touches&#xa0;: F11 plein écran&#xa0;; Ctrl+Plus, Ctrl+Moins et Ctrl+0 zoom&#xa0;;
+Page suiv. ou Droite pour Suivant, comme avec une télécommande de présentation.
+
+Les options de Qt s&apos;appliquent, entre autres&#xa0;:
+  -platform NOM     le système de fenêtres&#xa0;: xcb (X11) ou wayland
+  -style NOM        l&apos;apparence des boutons et des boîtes, comme Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi&#xa0;: aucun écran où afficher la fenêtre&#xa0;: pas de socket Wayland %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi&#xa0;: impossible d&apos;ouvrir la fenêtre&#xa0;: Qt n&apos;a pas de plateforme «&#xa0;%1&#xa0;»&#xa0;; plateformes disponibles&#xa0;: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi&#xa0;: erreur d&apos;écriture&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

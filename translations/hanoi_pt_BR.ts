@@ -77,9 +77,9 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Parte de mover %n anel de %2 para %3.</numerusform>
+            <numerusform>%1 Parte de mover %n anéis de %2 para %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -209,22 +209,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: hanoi [OPÇÃO]...
+Mostra a Torre de Hanói em uma janela e a resolve um movimento por vez.
+O programa não tem argumentos próprios; os demais são ignorados.
+
+  -f, --full-screen iniciar em tela cheia
+  -h, --help        mostrar esta ajuda e sair
+  -v, --version     mostrar a versão e sair
+
+Teclas: F11 tela cheia; Ctrl+Mais, Ctrl+Menos e Ctrl+0 para o zoom;
+Page Down ou Direita para Próximo, como faz um passador de slides.
+
+São aceitas as opções do Qt, entre elas:
+  -platform NOME    o sistema de janelas: xcb (X11) ou wayland
+  -style NOME       a aparência dos botões e das caixas, como Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: não há tela para mostrar a janela: não há socket Wayland %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: não foi possível abrir a janela: o Qt não tem a plataforma “%1”; plataformas disponíveis: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: erro de escrita: %1</translation>
     </message>
 </context>
 </TS>

@@ -47,23 +47,23 @@
         <source>%n rings on pole A, ring 1 the widest at the bottom, ring %n the narrowest on top.</source>
         <extracomment>Spoken when %n rings (2 to 8) have been stacked on pole A; ring 1 is the widest.</extracomment>
         <translation>
-            <numerusform>%n кольцо на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
-            <numerusform>%n кольца на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
-            <numerusform>%n колец на стержне A: внизу кольцо 1, самое широкое, вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n кольцо на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n кольца на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
+            <numerusform>%n колец на стержне A: внизу кольцо 1, самое широкое; вверху кольцо %n, самое узкое.</numerusform>
         </translation>
     </message>
     <message>
         <source>Solving 1 ring in 1 move: press Next for each move.</source>
         <extracomment>Spoken when a solution of one ring starts; Next is the button&apos;s caption.</extracomment>
-        <translation>Решение с 1 кольцом за 1 ход: нажимайте «Дальше» для каждого хода.</translation>
+        <translation>Решение с 1 кольцом за 1 ход: нажимайте «Далее» для каждого хода.</translation>
     </message>
     <message numerus="yes">
         <source>Solving %n rings in %1 moves: press Next for each move.</source>
         <extracomment>Spoken when a solution of %n rings (2 to 8) starts; %1: its moves (3 to 255).</extracomment>
         <translation>
-            <numerusform>Решение с %n кольцом, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
-            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
-            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Дальше» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцом, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
+            <numerusform>Решение с %n кольцами, ходов: %1. Нажимайте «Далее» для каждого хода.</numerusform>
         </translation>
     </message>
     <message>
@@ -79,10 +79,10 @@
     <message numerus="yes">
         <source>%1 Part of moving %n rings from %2 to %3.</source>
         <extracomment>Under the board in full screen, after the progress (%1, as &quot;Move 5 of 31; next: ring 2 from A to B.&quot;): the part of the recursive solution that the next move belongs to, %n rings (2 to 8) from pole %2 to pole %3.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Часть задачи: перенести %n кольцо с %2 на %3.</numerusform>
+            <numerusform>%1 Часть задачи: перенести %n кольца с %2 на %3.</numerusform>
+            <numerusform>%1 Часть задачи: перенести %n колец с %2 на %3.</numerusform>
         </translation>
     </message>
 </context>
@@ -91,7 +91,7 @@
     <message>
         <source>Number of rings to begin with (1-8)</source>
         <extracomment>The ring question; the rings are counted from 1 to 8.</extracomment>
-        <translation>Сколько колец взять? (1-8)</translation>
+        <translation>Сколько колец взять? (1–8)</translation>
     </message>
     <message>
         <source>Invalid number of rings</source>
@@ -124,7 +124,7 @@
     <message>
         <source>&amp;Next</source>
         <extracomment>Caption of the Solve button once a solution runs: each press makes the next move. &quot;&amp;&quot; marks the access key (Alt with the letter after it); it must fit a 97-pixel button.</extracomment>
-        <translation>&amp;Дальше</translation>
+        <translation>&amp;Далее</translation>
     </message>
     <message numerus="yes">
         <source>Solution complete in %n iterations.</source>
@@ -140,7 +140,7 @@
     <name>MainWindow</name>
     <message>
         <source>Tower of Hanoi by Tandrovek</source>
-        <translation>Ханойская башня от Tandrovek</translation>
+        <translation>Ханойская башня, автор Tandrovek</translation>
     </message>
     <message>
         <source>Tower of Hanoi board</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>&amp;Auto Solve</source>
-        <translation>&amp;Авторешение</translation>
+        <translation>&amp;Автопоказ</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <translation>&amp;Об авторе</translation>
     </message>
     <message>
         <source>&amp;Initialize</source>
-        <translation>&amp;Подготовить</translation>
+        <translation>&amp;Начать</translation>
     </message>
     <message>
         <source>&amp;Solve</source>
@@ -213,22 +213,36 @@ Qt&apos;s options apply, among them:
   -style NAME       the look of the buttons and boxes, such as Fusion
 </source>
         <extracomment>Printed by &quot;hanoi --help&quot;. Keep the option names as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Использование: hanoi [ПАРАМЕТР]...
+Показывает головоломку «Ханойская башня» в окне и решает её ход за ходом.
+У программы нет своих аргументов; прочие не учитываются.
+
+  -f, --full-screen запустить во весь экран
+  -h, --help        показать эту справку и выйти
+  -v, --version     показать версию и выйти
+
+Клавиши: F11 — во весь экран; Ctrl+Плюс, Ctrl+Минус и Ctrl+0 — масштаб;
+Page Down или стрелка вправо — «Далее», как их посылает пульт для презентаций.
+
+Действуют параметры Qt, среди них:
+  -platform ИМЯ     оконная система: xcb (X11) или wayland
+  -style ИМЯ        вид кнопок и окон, например Fusion
+</translation>
     </message>
     <message>
         <source>hanoi: no display to show the window on: no Wayland socket %1 (WAYLAND_DISPLAY)</source>
         <extracomment>Printed when WAYLAND_DISPLAY is the only display named and no socket is there. %1: the path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: негде показать окно: нет сокета Wayland %1 (WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <source>hanoi: cannot open the window: Qt has no platform &quot;%1&quot;; it has %2</source>
         <extracomment>Printed for &quot;-platform NAME&quot; when Qt has no such plugin. %1: NAME; %2: those Qt has, as &quot;wayland, xcb&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: не удаётся открыть окно: в Qt нет платформы «%1»; доступны: %2</translation>
     </message>
     <message>
         <source>hanoi: write error: %1</source>
         <extracomment>Printed when --help or --version cannot be written out. %1: why, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hanoi: ошибка записи: %1</translation>
     </message>
 </context>
 </TS>
