@@ -118,7 +118,7 @@ class TestWindow : public QObject {
            "&Speed|&About|&Next|Cancel|Solution complete in 1 iterations.";
     QTest::newRow("unknown, then German")
         << "xx:de_AT" << 2
-        << "Türme von Hanoi, von Tandrovek|&Lösen|&Automatisch|&Einrichten|&Tempo|Ü&ber|&Weiter|"
+        << "Türme von Hanoi, von Tandrovek|&Lösen|&Vorführen|&Einrichten|&Tempo|Ü&ber|&Weiter|"
            "Abbrechen|Gelöst in 3 Zügen.";
     QTest::newRow("ar") << "ar_EG" << 2
                         << "برج هانوي من Tandrovek|&حل|حل آل&ي|إ&عداد|ال&سرعة|حو&ل|ال&تالي|"
