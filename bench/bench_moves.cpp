@@ -4,15 +4,14 @@
 
 #include <memory>
 
-#include "Fakes.h"
-#include "app/DrawingArea.h"
+#include "Game.h"
 
 namespace {
 
 // One Next as the handler performs it: lift the grabbed ring, change its pole, put it. Ring 8
 // shuttles between poles A and B.
 void OneNext(benchmark::State& bench) {
-  Game<DrawingArea> game(8);
+  Game game(8);
   GameState& s = game.state;
   s.grabbed = 8;
   std::int16_t to = 2;
@@ -31,7 +30,7 @@ BENCHMARK(OneNext);
 void WholeSolution(benchmark::State& bench) {
   for (auto _ : bench) {
     bench.PauseTiming();
-    auto game = std::make_unique<Game<DrawingArea>>(8);
+    auto game = std::make_unique<Game>(8);
     bench.ResumeTiming();
     game->commands.SolveClick();
     if (game->state.moves != 255) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The board's worked values at 8070 x 4095 twips, and the solution's moves by a recursion of the
-// tests' own: the one model of the board that every test compares with.
+// The board's worked values at 8070 x 4095 twips, the solution's moves by a recursion of the tests'
+// own, and the board in words: the one model of the board that the tests compare with.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -18,45 +18,40 @@ struct TableFill {
   bool xored;
 };
 
-// Ring `ring` (1 to 8) on pole `pole` (1 to 3) with `below` rings beneath it.
-inline TableFill RingFill(int ring, int pole, int below) {
+// The base and the pole of each tower, then the rings where `towers` has them.
+inline std::vector<TableFill> TableFills(const Towers& towers) {
   constexpr int widths[] = {1453, 1291, 1130, 968, 807, 646, 484, 323};
   constexpr unsigned colours[] = {0x008080, 0x800000, 0x800080, 0x008000};  // by ring, repeating
   constexpr int lefts[][3] = {{888, 3308, 5730},  {968, 3390, 5810},  {1049, 3470, 5891},
                               {1130, 3551, 5972}, {1210, 3632, 6052}, {1291, 3712, 6133},
                               {1372, 3793, 6214}, {1452, 3874, 6294}};
-  const int left = lefts[ring - 1][pole - 1], top = 3291 - 322 * below;
-  return {left, top, left + widths[ring - 1] - 1, top + 321, colours[(ring - 1) % 4], true};
-}
-
-// The base and the pole of each tower, then the rings where `towers` has them.
-inline std::vector<TableFill> TableFills(const Towers& towers) {
   std::vector<TableFill> fills;
   for (const int c : kCentres) {
     fills.push_back({c - 807, 3612, c + 806, 3772, 0x808000, false});
     fills.push_back({c - 40, 498, c + 39, 3612, 0x000000, false});
   }
-  for (int pole = 1; pole <= 3; ++pole) {
-    for (std::size_t below = 0; below < towers[pole - 1].size(); ++below) {
-      fills.push_back(RingFill(towers[pole - 1][below], pole, int(below)));
+  for (int t = 0; t < 3; ++t) {
+    for (std::size_t below = 0; below < towers[t].size(); ++below) {
+      const int k = towers[t][below] - 1, left = lefts[k][t], top = 3291 - 322 * int(below);
+      fills.push_back({left, top, left + widths[k] - 1, top + 321, colours[k % 4], true});
     }
   }
   return fills;
 }
 
-// As a recording canvas shows it, with letters 100 twips wide and 200 high: each one half the
-// width of "a" left of its tower's centre, one and a half heights above the pole.
-inline QStringList TableBoard(const Towers& towers) {
-  QStringList drawn, xored;
-  for (const TableFill& f : TableFills(towers)) {
-    (f.xored ? xored : drawn) << QString::asprintf("%s %d,%d %d,%d %06x", f.xored ? "xor" : "copy",
-                                                   f.left, f.top, f.right, f.bottom, f.rgb);
-    if (f.rgb == 0) {  // a pole
-      drawn << QString::asprintf("%c at %d,198", 'A' + int(drawn.size()) / 3, f.left - 10);
+// The poles in words: "A: rings 1, 2. B: empty. C: ring 3."
+inline QString Poles(const Towers& towers) {
+  QStringList poles;
+  for (int t = 0; t < 3; ++t) {
+    QStringList rings;
+    for (const int ring : towers[t]) {
+      rings << QString::number(ring);
     }
+    poles << QString("%1: %2.").arg(
+        QChar('A' + t),
+        rings.isEmpty() ? "empty" : (rings.size() > 1 ? "rings " : "ring ") + rings.join(", "));
   }
-  xored.sort();
-  return drawn + xored;
+  return poles.join(' ');
 }
 
 // One move of the solution, poles 1 to 3, and the part of the recursion it belongs to: moving
