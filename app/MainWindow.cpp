@@ -230,8 +230,8 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 // in logical pixels is put back once the move has been handled.
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::ScreenChangeInternal) {
-    QMetaObject::invokeMethod(
-        this, [this, keep = size()] { resize(keep); }, Qt::QueuedConnection);
+    const auto restore = [this, keep = size()] { resize(keep); };
+    QMetaObject::invokeMethod(this, restore, Qt::QueuedConnection);
   }
   return QWidget::event(event);
 }
