@@ -230,8 +230,8 @@ QPushButton* MainWindow::AccessKeyTarget(const QPushButton* pressed) const {
 // in logical pixels is put back once the move has been handled.
 bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::ScreenChangeInternal) {
-    const auto restore = [this, keep = size()] { resize(keep); };
-    QMetaObject::invokeMethod(this, restore, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, keep = size()] { resize(keep); }, Qt::QueuedConnection);
   }
   return QWidget::event(event);
 }
