@@ -14,14 +14,20 @@ for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/ma
 done
 [ -x "$prefix/bin/hanoi" ] || fail "bin/hanoi is not executable"
 desktop-file-validate "$prefix/share/applications/$id.desktop"
-# Fails on warnings and errors; the pedantic hint that remains is explained in the README.
-appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+# Fails on warnings and errors, in the tree as lintian checks it; the pedantic hint that remains
+# is explained in the README. AppStream 1.0 (Debian 13) warns that no homepage is named, and the
+# program has none: here that is information, and lintian, whose check of the tree fails on that
+# warning alone, skips the check made here. AppStream 0.16 neither warns of it nor knows the tag.
+homepage=() skip=()
+[[ "$(appstreamcli --version)" =~ version:\ 0\. ]] ||
+  homepage=(--override=url-homepage-missing=info) skip=(--suppress-tags appstream-metadata-validation-failed)
+appstreamcli validate-tree --pedantic --no-net "${homepage[@]}" "$tmp"
 # appstream-util's stricter modes want a homepage and translations, which the program has not.
 appstream-util validate-relax --nonet "$prefix/share/metainfo/$id.metainfo.xml"
 # lintian also checks each icon's size against its directory and the manual page's markup.
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
 deb=$(echo "$tmp"/deb/hanoi_*.deb)
-lintian --fail-on error,warning "$deb"
+lintian --fail-on error,warning "${skip[@]}" "$deb"
 # Loaded at run time when present, so recommended: Qt's Wayland plugin and Qt's own translations.
 dpkg-deb -f "$deb" Recommends | grep -qx "qt6-wayland, qt6-translations-l10n" || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 # A new version needs its release entry in the metainfo, the changelog and the manual page.
