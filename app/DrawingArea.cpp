@@ -109,12 +109,20 @@ void DrawingArea::FillRect(double x1, double y1, double x2, double y2, Rgb color
   update(logical.toAlignedRect().translated(Border(), Border()));
 }
 
+// The area's font, hinted the same at every device pixel ratio: Qt picks the hinting of a font
+// once, at the ratio it is first drawn at, and keeps it when the ratio changes.
+QFont DrawingArea::LetterFont() const {
+  QFont letters = font();
+  letters.setHintingPreference(QFont::PreferVerticalHinting);
+  return letters;
+}
+
 double DrawingArea::TextWidth(std::string_view text) const {
-  return QFontMetricsF(font()).horizontalAdvance(FromUtf8(text)) * kTwipsPerPixel / zoom_;
+  return QFontMetricsF(LetterFont()).horizontalAdvance(FromUtf8(text)) * kTwipsPerPixel / zoom_;
 }
 
 double DrawingArea::TextHeight(std::string_view) const {
-  return QFontMetricsF(font()).height() * kTwipsPerPixel / zoom_;
+  return QFontMetricsF(LetterFont()).height() * kTwipsPerPixel / zoom_;
 }
 
 void DrawingArea::Print(std::string_view text) {
@@ -122,10 +130,10 @@ void DrawingArea::Print(std::string_view text) {
     Clear();
   }
   QPainter painter(&image_);
-  painter.setFont(font());
+  painter.setFont(LetterFont());
   painter.setPen(kForeground);
   const QPointF topLeft(current_x_ * zoom_ / kTwipsPerPixel, current_y_ * zoom_ / kTwipsPerPixel);
-  painter.drawText(topLeft + QPointF(0, QFontMetricsF(font()).ascent()), FromUtf8(text));
+  painter.drawText(topLeft + QPointF(0, QFontMetricsF(LetterFont()).ascent()), FromUtf8(text));
   update();
 }
 

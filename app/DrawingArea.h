@@ -68,6 +68,7 @@ class DrawingArea : public QWidget, public Canvas {
 
  private:
   int Border() const;
+  QFont LetterFont() const;
   // A white image of the interior at the widget's device pixel ratio.
   void Clear();
   // The frame around the image, logical pixels.
