@@ -48,15 +48,24 @@ done
 [ "$("${bare[@]}" "$prefix/bin/hanoi" -h)" = "$("${bare[@]}" "$prefix/bin/hanoi" --help)" ] || fail "-h"
 for case in "LANG=C|Shows" "LANGUAGE=en:de|Shows" "LANGUAGE=de LANG=fr_FR.UTF-8|Zeigt" \
     "LC_ALL=fr_FR.UTF-8 LANG=de_DE.UTF-8|Montre" "LC_MESSAGES=ru_RU.UTF-8 LANG=de_DE|Показывает" \
-    "LANG=pt_BR.UTF-8|Mostra" "LANGUAGE=fa:es|Muestra" "LANGUAGE=ar|يعرض"; do
+    "LANG=pt_BR.UTF-8|Mostra" "LANGUAGE=fa:es|Muestra" "LANGUAGE=xx:de|Zeigt" "LANGUAGE=ar|يعرض"; do
   # shellcheck disable=SC2086
   "${bare[@]}" ${case%|*} "$prefix/bin/hanoi" --help | sed -n 2p | grep -q "^${case#*|}" || fail "--help with $case"
 done
-# Any other argument is ignored. Without a display, none or one nobody serves: one line that says
-# what is missing, and status 1.
-for case in "|neither WAYLAND_DISPLAY nor DISPLAY" ":9987|display :9987$"; do
-  status=0 && said=$("${bare[@]}" DISPLAY="${case%|*}" "$prefix/bin/hanoi" --ignored 2>&1) || status=$?
-  [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && grep -q "${case#*|}" <<<"$said" ||
-    fail "with DISPLAY=${case%|*}: status $status: $said"
+# Any other argument is ignored. Without a window to show, one line says what is missing, and the
+# status is 1: no display named (Qt's -display names one, -platform alone no platform), one nobody
+# serves, no Wayland socket there, a platform Qt has no plugin for; so does a write error.
+for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||display :9987$" \
+    "DISPLAY=|-platform|neither" "DISPLAY=|-display :9987|display :9987$" \
+    "WAYLAND_DISPLAY=/none||no Wayland socket /none" "DISPLAY=:9987|-platform bogus|\"bogus\"; it has .*xcb"; do
+  IFS='|' read -r vars args expected <<<"$case"
+  # shellcheck disable=SC2086
+  status=0 && said=$("${bare[@]}" $vars "$prefix/bin/hanoi" --ignored $args 2>&1) || status=$?
+  [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && grep -q "$expected" <<<"$said" ||
+    fail "with $vars $args: status $status: $said"
+done
+for option in --help --version; do
+  status=0 && said=$("${bare[@]}" "$prefix/bin/hanoi" $option 2>&1 >/dev/full) || status=$?
+  [ "$status" = 1 ] && [ "$said" = "hanoi: write error: No space left on device" ] || fail "$option >/dev/full: $status: $said"
 done
 echo "install: all files in place, validators and lintian pass on $(basename "$deb")"
