@@ -39,6 +39,16 @@ zgrep -q "^\.TH HANOI 1 .* \"hanoi $version\"" "$prefix/share/man/man1/hanoi.1.g
 cp "$source"/translations/*.ts "$tmp"
 "$lupdate" -locations none "$source"/{app,board,commands} -ts "$tmp"/*.ts >/dev/null
 ! grep -l 'type="\(unfinished\|vanished\|obsolete\)"' "$tmp"/*.ts || fail "translations incomplete"
+# Every Arabic text begins with an Arabic letter, so that it reads right to left where it is shown
+# or spoken, its pole letters and digits included; the joiner of a list is only ever inside one.
+python3 - "$source/translations/hanoi_ar.ts" <<'EOF' || fail "Arabic that reads left to right"
+import html, re, sys
+pairs = re.findall(r"<source>([^<]*)</source>.*?<translation[^>]*>(.*?)</translation>", open(sys.argv[1]).read(), re.S)
+bad = [f for s, t in pairs if s not in ("%1, %2", "QT_LAYOUT_DIRECTION")
+       for f in re.findall(r"<numerusform>([^<]*)", t) or [t]
+       if not re.match(r"[^\w%]*[\u0600-\u06FF]", html.unescape(f))]
+sys.exit(print(*bad) or bool(bad))
+EOF
 # Without a display: --version and --help answer, in the language the variables name (the
 # first of LANGUAGE, LC_ALL, LC_MESSAGES, LANG), and the window's absence takes one line.
 bare=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C)
