@@ -17,7 +17,6 @@ QString FromUtf8(std::string_view text) {
 }
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr Qt::GlobalColor kForeground = Qt::black;
 
 // The board's spoken news: an empty, unfocusable widget whose accessible role is notification.
 class Announcement : public QWidget {
@@ -130,8 +129,7 @@ void DrawingArea::Print(std::string_view text) {
     Clear();
   }
   QPainter painter(&image_);
-  painter.setFont(LetterFont());
-  painter.setPen(kForeground);
+  painter.setFont(LetterFont());  // in the painter's own black
   const QPointF topLeft(current_x_ * zoom_ / kTwipsPerPixel, current_y_ * zoom_ / kTwipsPerPixel);
   painter.drawText(topLeft + QPointF(0, QFontMetricsF(LetterFont()).ascent()), FromUtf8(text));
   update();

@@ -212,6 +212,9 @@ class TestWindow : public QObject {
              w.Pic()->Image());  // shown pixel for pixel, in a 2-pixel frame
     QCOMPARE(w.grab(QRect(10, 12, 1, 1)).toImage().pixel(0, 0),
              w.palette().color(QPalette::Highlight).rgb());
+    w.ButtonOf(Button::Speed)->setFocus();  // away from the board, whose frame is a sunken panel
+    QCOMPARE(w.grab(QRect(10, 12, 1, 1)).toImage().pixel(0, 0),
+             w.palette().color(QPalette::Dark).rgb());
     w.ButtonOf(Button::Initialize)->click();
     Play(w, [](int, const Towers&, const TableMove*) {});
     QCOMPARE(w.ButtonOf(Button::Solve)->text(), expected[6]);
