@@ -23,19 +23,18 @@ class TestCore : public QObject {
   // Half-way values go to the even neighbour, whatever the sign; the range is checked after
   // rounding: refused where it is checked (empty, here -1), saturated in the board's measures.
   void roundingGoesToEvenAndIsRangeChecked() {
-    const double ties[][2] = {{1614.5, 1614}, {6455.5, 6456}, {80.5, 80}, {-2.5, -2},
-                              {-3.5, -4},     {0.49, 0},      {2.51, 3},  {2.5000000000000004, 3},
-                              {-kInf, -kInf}};
-    for (const auto& [value, expected] : ties) {
-      QCOMPARE(RoundHalfEven(value), expected);
-    }
-    const double limits[][4] = {
-        // value, to 16 bits, to 32 bits, to a measure
-        {32767.4, 32767, 32767, 32767},        {32767.5, -1, 32768, 32767},
-        {-32768.5, -32768, -32768, -32768},    {-32768.6, -1, -32769, -32768},
-        {2147483647.4, -1, 2147483647, 32767}, {-2147483648.5, -1, -2147483648.0, -32768},
-        {2147483647.5, -1, -1, 32767},         {kNaN, -1, -1, 0}};
-    for (const auto& [value, int16, int32, measure] : limits) {
+    // clang-format off
+    const double rows[][5] = {  // value; to even; to 16 bits, 32 bits (-1: refused); to a measure
+        {1614.5, 1614, 1614, 1614, 1614}, {6455.5, 6456, 6456, 6456, 6456}, {80.5, 80, 80, 80, 80},
+        {-2.5, -2, -2, -2, -2}, {-3.5, -4, -4, -4, -4}, {0.49, 0, 0, 0, 0}, {2.51, 3, 3, 3, 3},
+        {2.5000000000000004, 3, 3, 3, 3}, {32767.4, 32767, 32767, 32767, 32767},
+        {32767.5, 32768, -1, 32768, 32767}, {-32768.5, -32768, -32768, -32768, -32768},
+        {-32768.6, -32769, -1, -32769, -32768}, {2147483647.4, 2147483647, -1, 2147483647, 32767},
+        {-2147483648.5, -2147483648.0, -1, -2147483648.0, -32768},
+        {2147483647.5, 2147483648.0, -1, -1, 32767}, {-kInf, -kInf, -1, -1, -32768}, {kNaN, kNaN, -1, -1, 0}};
+    // clang-format on
+    for (const auto& [value, even, int16, int32, measure] : rows) {
+      QCOMPARE(RoundHalfEven(value), even);
       QCOMPARE(RoundToInt16(value).value_or(-1), int16);
       QCOMPARE(RoundToInt32(value).value_or(-1), int32);
       QCOMPARE(ToMeasure(value), measure);
