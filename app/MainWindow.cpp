@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -46,30 +47,20 @@ QRect Scaled(int left, int top, int width, int height, double zoom, QPoint origi
   return QRect(origin + from, origin + to - QPoint(1, 1));
 }
 
+// `font` `zoom` times as large, in points (a font sized in pixels is measured in points first).
 QFont Scaled(QFont font, double zoom) {
-  if (font.pointSizeF() > 0) {
-    font.setPointSizeF(font.pointSizeF() * zoom);
-  } else {
-    font.setPixelSize(int(std::lround(font.pixelSize() * zoom)));
-  }
+  font.setPointSizeF(QFontInfo(font).pointSizeF() * zoom);
   return font;
 }
 
-// `widget`'s text in the font it inherits, or in the largest smaller one in which it shows whole
-// within `width`.
+// `widget`'s text in the font it inherits, or in the largest smaller one, by half points down to 5,
+// in which it shows whole within `width`; below 5 points it would be unreadable, and is clipped.
 void Fit(QWidget& widget, int width) {
   widget.setFont(QFont());
-  for (QFont font = widget.font(); widget.sizeHint().width() > width;) {
-    const bool points = font.pointSizeF() > 0;
-    const double size = points ? font.pointSizeF() - 0.5 : font.pixelSize() - 1;
-    if (size < (points ? 5 : 7)) {
-      break;  // unreadable below: the text is clipped instead
-    }
-    if (points) {
-      font.setPointSizeF(size);
-    } else {
-      font.setPixelSize(int(size));
-    }
+  QFont font = widget.font();
+  for (double points = QFontInfo(font).pointSizeF();
+       widget.sizeHint().width() > width && points > 5;) {
+    font.setPointSizeF(points -= 0.5);
     widget.setFont(font);
   }
 }

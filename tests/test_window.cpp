@@ -136,6 +136,7 @@ class TestWindow : public QObject {
       const double scale = w.devicePixelRatioF();
       if (n == 1) {  // as designed: the title and the captions, the board shown pixel for pixel
         QCOMPARE(w.windowTitle(), "Tower of Hanoi by Tandrovek");
+        QTRY_VERIFY(!w.windowIcon().isNull());
         for (int b = 0; b < 5; ++b) {
           QCOMPARE(w.ButtonOf(Button(b))->text(),
                    QStringList({"&Solve", "&Auto Solve", "&Initialize", "&Speed", "&About"})[b]);
@@ -215,6 +216,10 @@ class TestWindow : public QObject {
       }
     }
     QCOMPARE(Language({"ar"}).Translate(Commands::kComplete, 3), "اكتمل الحل في ٣ نقلات.");
+    ScriptedDialogs dialogs;
+    MainWindow w(dialogs);
+    w.SetCaption(Button::Solve, std::string(99, 'W'));  // too long to fit: clipped at 5 points
+    QCOMPARE(qRound(w.ButtonOf(Button::Solve)->font().pointSizeF()), 5);
   }
 
   // Keys typed at the main window, one per pass of the event loop, with the real boxes; ":text"
