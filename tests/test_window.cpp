@@ -250,6 +250,7 @@ class TestWindow : public QObject {
         {"Speed, the largest", "Tab Tab Tab Return :2147483.647 Return", "Enter: 0/0, 2147483647 ms"},
         {"Alt+S is Solve, then Speed", "Alt+I 3 Return Alt+S Alt+S", "Number Enter: 3/0, 500 ms"},
         {"Alt+N", "Alt+I 3 Return Alt+S Alt+N Alt+N", "Number: 3/2, 500 ms"},
+        {"an access key presses once", "Alt+I 3 Return Alt+S Alt+N ~", "Number: 3/1, 500 ms"},
         {"Page Down, Right", "Alt+I 3 Return Alt+S PgDown Right", "Number: 3/2, 500 ms"},
         {"Page Down before Solve", "Alt+I 3 Return PgDown", "Number: 3/0, 500 ms"},
         {"Page Up, Left", "Alt+I 3 Return Alt+S PgUp Left", "Number: 3/0, 500 ms"},
