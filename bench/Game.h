@@ -27,8 +27,8 @@ struct FakeControls : Controls {
   bool Closing() const override { return closed; }
 };
 
-// Each wait of the solver runs `step` (one Next unless a benchmark says otherwise) until the move is
-// made; closing the controls abandons the solution.
+// Each wait of the solver runs `step` (one Next unless a benchmark says otherwise) until the move
+// is made; closing the controls abandons the solution.
 struct Game : EventDispatch, Listener {
   GameState state;
   DrawingArea pic;
