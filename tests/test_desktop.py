@@ -133,6 +133,7 @@ def step(desk, proc, action):  # an action at once, or a check once the program 
         time.sleep(0.2)
     if verb in ("key", "type"):
         desk.keys(*(arg.split(",") if verb == "key" else ["Return"]), text=verb == "type" and arg)
+        time.sleep(0.5 if verb == "type" else 0)  # the box closes, and the window takes the keys
     elif verb == "boxes":
         assert len(desk.windows(BOXES)) == int(arg), f"{len(desk.windows(BOXES))} boxes open"
     elif verb == "size":
