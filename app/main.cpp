@@ -169,7 +169,7 @@ int AnswerOnTerminal(int argc, char* argv[]) {
     const char* folder = std::getenv("XDG_RUNTIME_DIR");
     const std::string socket =
         name[0] == '/' ? name : std::string(folder ? folder : "$XDG_RUNTIME_DIR") + '/' + name;
-    struct stat info {};
+    struct stat info;  // filled in by stat
     if (stat(socket.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode)) {
       Complain(kNoWaylandSocket, {socket});
       return 1;
