@@ -175,14 +175,6 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
   }
 }
 
-void DrawingArea::focusInEvent(QFocusEvent*) {
-  update(Frame());
-}
-
-void DrawingArea::focusOutEvent(QFocusEvent*) {
-  update(Frame());
-}
-
 QRegion DrawingArea::Frame() const {
   const int border = Border();
   return QRegion(rect()) - QRegion(rect().adjusted(border, border, -border, -border));

@@ -63,8 +63,6 @@ class DrawingArea : public QWidget, public Canvas {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   int Border() const;

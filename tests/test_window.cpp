@@ -139,11 +139,15 @@ class TestWindow : public QObject {
         QCOMPARE(
             w.Pic()->grab(QRect(2, 2, 534, 269)).toImage().convertToFormat(QImage::Format_RGB32),
             w.Pic()->Image());
-        QCOMPARE(w.grab(QRect(10, 12, 1, 1)).toImage().pixel(0, 0),
-                 w.palette().color(QPalette::Highlight).rgb());
+        const auto frame = [&] {  // as painted on the screen, once the window has repainted
+          QCoreApplication::processEvents();
+          return w.screen()->grabWindow(w.winId(), 10, 12, 1, 1).toImage().pixel(0, 0);
+        };
+        QCOMPARE(frame(), w.palette().color(QPalette::Highlight).rgb());
         w.ButtonOf(Button::Speed)->setFocus();  // away from the board, whose frame is then sunken
-        QCOMPARE_LT(qGray(w.grab(QRect(10, 12, 1, 1)).toImage().pixel(0, 0)),
-                    qGray(w.palette().color(QPalette::Window).rgb()));
+        QCOMPARE_LT(qGray(frame()), qGray(w.palette().color(QPalette::Window).rgb()));
+        w.Pic()->setFocus();
+        QCOMPARE(frame(), w.palette().color(QPalette::Highlight).rgb());
       }
       const QStringList news = {
           n > 1 ? QString::asprintf("%d rings on pole A, ring 1 the widest at the bottom, ring %d "
@@ -309,6 +313,9 @@ class TestWindow : public QObject {
         QCOMPARE(Below(w.Pic()->Image(), scale),
                  TableImage(towers, w.Pic()->Image().size(), scale));
         QCOMPARE(w.Progress()->isVisible(), w.isFullScreen());
+        for (const QWidget* child : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+          QVERIFY(w.rect().contains(child->geometry()));  // all of it on the screen
+        }
         QCOMPARE(w.Progress()->text(),
                  TableProgress(w.State().moves, int(moves.size()), moves[w.State().moves], true));
       } else if (key == "snap") {
