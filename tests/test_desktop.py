@@ -22,9 +22,8 @@ SCENARIOS = """
 the ring question open | key:alt+i boxes:1
 Invalid number of rings open | key:alt+i type:9 boxes:1
 About open, Auto Solve disabled | key:alt+a boxes:1
-Speed open | key:Tab,Tab,Tab,Return box:^Time.Delay$
+Speed open during automatic play | key:alt+i type:8 key:alt+s key:Return key:Tab,Tab,Tab,Tab,Return box:^Time.Delay$
 a move pending | key:alt+i type:8 key:alt+s wait:0.5
-automatic play | key:alt+i type:8 key:alt+s key:Return wait:1
 the message of the last move open | key:alt+i type:1 key:alt+s key:Next box:^Tower.of.Hanoi$
 the answer 0 | key:alt+i type:0 ends
 Page Down plays 3 rings in 7 | key:alt+i type:3 key:alt+s key:Next,Next,Next,Next,Next,Next boxes:0 \
