@@ -68,7 +68,7 @@ for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||disp
   [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && grep -q "$expected" <<<"$said" ||
     fail "with $vars $args: status $status: $said"
 done
-for option in --help --version; do
+for option in -h --version; do
   status=0 && said=$("${bare[@]}" "$prefix/bin/hanoi" $option 2>&1 >/dev/full) || status=$?
   [ "$status" = 1 ] && [ "$said" = "hanoi: write error: No space left on device" ] || fail "$option >/dev/full: $status: $said"
 done
