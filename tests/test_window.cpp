@@ -118,7 +118,7 @@ class TestWindow : public QObject {
       MainWindow w(dialogs);
       w.show();
       QVERIFY(QTest::qWaitForWindowActive(&w));
-      QStringList heard = {};
+      QStringList heard, told;  // what a screen reader is told, and what it should be
       QWidget* note = w.Pic()->findChild<QWidget*>();  // the one child: what a screen reader hears
       QCOMPARE(QAccessible::queryAccessibleInterface(note)->role(), QAccessible::Notification);
       const Watch listener(note, QEvent::Show, [&](QObject* shown) {
@@ -149,7 +149,6 @@ class TestWindow : public QObject {
           n > 1 ? QString::asprintf("Solving %d rings in %d moves: press Next for each move.", n,
                                     total)
                 : "Solving 1 ring in 1 move: press Next for each move."};
-      QStringList told;
       Play(w, [&](int made, const Towers& towers, const TableMove* next) {
         const QString solved = QString::asprintf("Move %d of %d. Puzzle solved.", total, total);
         QCOMPARE(int(w.State().moves), made);
