@@ -61,7 +61,7 @@ done
 # serves, no Wayland socket there, a platform Qt has no plugin for; so does a write error.
 for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||display :9987$" \
     "DISPLAY=|-platform|neither" "DISPLAY=|-display :9987|display :9987$" \
-    "WAYLAND_DISPLAY=/none||no Wayland socket /none" "DISPLAY=:9987|-platform bogus|\"bogus\"; it has .*xcb"; do
+    "WAYLAND_DISPLAY=/tmp||no Wayland socket /tmp " "DISPLAY=:9987|-platform bogus|\"bogus\"; it has .*xcb"; do
   IFS='|' read -r vars args expected <<<"$case"
   # shellcheck disable=SC2086
   status=0 && said=$("${bare[@]}" $vars "$prefix/bin/hanoi" --ignored $args 2>&1) || status=$?
