@@ -17,7 +17,8 @@ from Xlib import X, display, protocol
 # screen's for "screen" (where the board is three times its size, as the offscreen tests check);
 # wait:S lets seconds pass; ends: the program ends by itself. On X11 only: click:X clicks the
 # button centred at x = X. On Wayland only: focus has the compositor give the main window the
-# keyboard focus. Wayland adds 20 starts and closes, which once could hang.
+# keyboard focus. A first step "--OPTION" starts the program with it. Wayland adds 20 starts and
+# closes, which once could hang.
 SCENARIOS = """
 the ring question open | key:alt+i boxes:1
 Invalid number of rings open | key:alt+i type:9 boxes:1
@@ -30,7 +31,7 @@ Page Down plays 3 rings in 7 | key:alt+i type:3 key:alt+s key:Next,Next,Next,Nex
   key:Next box:^Tower.of.Hanoi$ key:Return boxes:0
 full screen and back, zoomed and back | key:F11 size:screen key:F11 size:564x341 \
   key:ctrl+plus,ctrl+plus size:1128x682 key:ctrl+0 size:564x341
-full screen in a game | key:alt+i type:3 key:alt+s key:F11 size:screen
+started full screen, closed in a game | --full-screen size:screen key:alt+i type:3 key:alt+s
 Alt+I, a click on Initialize: one question | key:alt+i click:280 boxes:1
 the focus taken from a question | key:alt+i box:^Tower.of.Hanoi$ focus key:3,Return boxes:0
 """
@@ -103,8 +104,9 @@ class Wayland:
         # One virtual keyboard all along: keys of one that appears later come before Qt binds it.
         self.wm = subprocess.Popen(["wtype", "-s", "86400000", "-k", "Shift_L"])
 
-    def started(self):
-        wait(lambda: "true" in run("swaymsg", f'[title="{MAIN}"] move position 0 0'))
+    def started(self):  # then moved to the top left, unless it is full screen
+        wait(lambda: self.windows(MAIN))
+        run("swaymsg", f'[title="{MAIN}"] move position 0 0')
         time.sleep(0.5)  # Qt takes the keyboard a round trip after the compositor gives it
 
     def windows(self, title, node=None):  # those so titled, in sway's tree
@@ -149,10 +151,11 @@ def main(x11):
     scenarios = [[part.strip() for part in line.split("|")] for line in SCENARIOS.strip().split("\n")]
     for name, steps in [s for s in scenarios if not re.search("focus" if x11 else "click", s[1])] \
             + [("start and close", "")] * (0 if x11 else 20):
-        proc, action = subprocess.Popen([sys.argv[2]], stderr=subprocess.DEVNULL), "start"
+        options = [step for step in steps.split() if step.startswith("--")]
+        proc, action = subprocess.Popen([sys.argv[2], *options], stderr=subprocess.DEVNULL), "start"
         try:
             desk.started()
-            for action in steps.split():
+            for action in steps.split()[len(options):]:
                 step(desk, proc, action)
             action, sent, ended = "close", time.monotonic(), proc.poll() is not None
             assert not ended or "ends" in steps, "ended before the close"
