@@ -1,6 +1,5 @@
 #include "app/DrawingArea.h"
 
-#include <qdrawutil.h>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetricsF>
@@ -169,9 +168,19 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     for (const QRect& strip : frame) {
       painter.fillRect(strip, palette().color(QPalette::Highlight));
     }
-  } else {
-    painter.scale(zoom_, zoom_);  // the frame's lines as thick as the zoom
-    qDrawWinPanel(&painter, QRect(QPoint(), (QSizeF(size()) / zoom_).toSize()), palette(), true);
+  } else {  // sunken: dark over light outside, shadow over midlight inside, each half the border
+    const QPalette& p = palette();
+    const QColor colours[2][2] = {{p.color(QPalette::Dark), p.color(QPalette::Light)},
+                                  {p.color(QPalette::Shadow), p.color(QPalette::Midlight)}};
+    const int outer = Border() / 2;
+    for (int line = 0; line < 2; ++line) {
+      const int inset = line * outer, thick = line == 0 ? outer : Border() - outer;
+      const QRect r = rect().adjusted(inset, inset, -inset, -inset);
+      painter.fillRect(r.left(), r.top(), r.width() - thick, thick, colours[line][0]);
+      painter.fillRect(r.left(), r.top(), thick, r.height() - thick, colours[line][0]);
+      painter.fillRect(r.left(), r.bottom() - thick + 1, r.width(), thick, colours[line][1]);
+      painter.fillRect(r.right() - thick + 1, r.top(), thick, r.height(), colours[line][1]);
+    }
   }
 }
 
