@@ -15,7 +15,7 @@ from Xlib import X, display, protocol
 # Page Down); type:T types an answer into the open box, then Enter; box:TITLE waits for a box so
 # titled; boxes:N counts the open boxes; size:WxH waits for the window to have that size, the
 # screen's for "screen" (where the board is three times its size, as the offscreen tests check);
-# wait:S lets seconds pass; ends: the program ends by itself. On X11 only: click:X clicks the
+# ends: the program ends by itself. On X11 only: click:X clicks the
 # button centred at x = X. On Wayland only: focus has the compositor give the main window the
 # keyboard focus. A first step "--OPTION" starts the program with it. Wayland adds 20 starts and
 # closes, which once could hang.
@@ -24,11 +24,8 @@ the ring question open | key:alt+i boxes:1
 Invalid number of rings open | key:alt+i type:9 boxes:1
 About open, Auto Solve disabled | key:alt+a boxes:1
 Speed open during automatic play | key:alt+i type:8 key:alt+s key:Return key:Tab,Tab,Tab,Tab,Return box:^Time.Delay$
-a move pending | key:alt+i type:8 key:alt+s wait:0.5
 the message of the last move open | key:alt+i type:1 key:alt+s key:Next box:^Tower.of.Hanoi$
 the answer 0 | key:alt+i type:0 ends
-Page Down plays 3 rings in 7 | key:alt+i type:3 key:alt+s key:Next,Next,Next,Next,Next,Next boxes:0 \
-  key:Next box:^Tower.of.Hanoi$ key:Return boxes:0
 full screen and back, zoomed and back | key:F11 size:screen key:F11 size:564x341 \
   key:ctrl+plus,ctrl+plus size:1128x682 key:ctrl+0 size:564x341
 started full screen, closed in a game | --full-screen size:screen key:alt+i type:3 key:alt+s
@@ -140,9 +137,9 @@ def step(desk, proc, action):  # an action at once, or a check once the program 
     elif verb == "size":
         size = SCREEN if arg == "screen" else tuple(int(v) for v in arg.split("x"))
         wait(lambda: desk.size() == size, 5)
-    elif verb in ("click", "focus", "wait", "ends"):
+    elif verb in ("click", "focus", "ends"):
         {"click": lambda: desk.click(int(arg)), "focus": lambda: desk.close("focus"),
-         "wait": lambda: time.sleep(float(arg)), "ends": lambda: proc.wait(10)}[verb]()
+         "ends": lambda: proc.wait(10)}[verb]()
 
 
 def main(x11):

@@ -27,8 +27,6 @@ appstream-util validate-relax --nonet "$prefix/share/metainfo/$id.metainfo.xml"
 (cd "$build" && cpack -G DEB -B "$tmp/deb" >/dev/null)
 deb=$(echo "$tmp"/deb/hanoi_*.deb)
 lintian --fail-on error,warning "${skip[@]}" "$deb"
-# Loaded at run time when present, so recommended: Qt's Wayland plugin and Qt's own translations.
-dpkg-deb -f "$deb" Recommends | grep -qx "qt6-wayland, qt6-translations-l10n" || fail "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 # A new version needs its release entry in the metainfo, which software centres show.
 version=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "no release $version in the metainfo"
@@ -61,7 +59,7 @@ done
 # serves, no Wayland socket there, a platform Qt has no plugin for; so does a write error.
 for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||display :9987$" \
     "DISPLAY=|-platform|neither" "DISPLAY=|-display :9987|display :9987$" \
-    "WAYLAND_DISPLAY=/tmp||no Wayland socket /tmp " "DISPLAY=:9987|-platform bogus|\"bogus\"; it has .*xcb"; do
+    "WAYLAND_DISPLAY=/tmp||no Wayland socket /tmp " "DISPLAY=:9987|-platform bogus|\"bogus\"; it has [a-z].*xcb"; do
   IFS='|' read -r vars args expected <<<"$case"
   # shellcheck disable=SC2086
   status=0 && said=$("${bare[@]}" $vars "$prefix/bin/hanoi" --ignored $args 2>&1) || status=$?
