@@ -47,8 +47,8 @@ class TestCore : public QObject {
     QTest::addColumn<std::string>("text");
     QTest::addColumn<double>("expected");  // infinity: refused as too large
     const std::string zeros(1499, '0');
-    // ASCII, ranges, and the decimal digits of every script in UTF-8: a byte that begins no
-    // character ends the number.
+    // ASCII, ranges, and the decimal digits of every script in UTF-8, Unicode 15's among them: a
+    // byte that begins no character ends the number, a 5-byte lead as well.
     // clang-format off
     const std::pair<std::string, double> rows[] = {
         {"12abc", 12}, {"1,5", 1}, {"1.5E3", 1500}, {"1.5e3", 1500}, {"25E-1", 2.5}, {"7E", 7},
@@ -63,7 +63,7 @@ class TestCore : public QObject {
         {"0." + zeros + "1E2000", kInf}, {std::string(400, '9'), kInf},
         {"&H" + std::string(300, 'F'), kInf}, {"３", 3}, {"１２.５", 12.5}, {"٣", 3}, {"١E٢", 100},
         {"١٫٥", 1}, {"१२", 12}, {"𝟗", 9}, {"&H１Ｆ", 1}, {"&O٧", 7}, {"\xB5", 0}, {"\xC3", 0},
-        {"7\xE0\xA5", 7}, {"\xF8", 0}, {"٣\xF0\x9D", 3}, {"7\xB5", 7}};
+        {"7\xE0\xA5", 7}, {"\xF8", 0}, {"٣\xF0\x9D", 3}, {"7\xB5", 7}, {"7\xF8\x9D\x9F\x8F", 7}, {"𑽑", 1}, {"𞓱", 1}};
     // clang-format on
     for (const auto& [text, expected] : rows) {
       QTest::newRow(QByteArray::fromStdString(text.substr(0, 30)).toPercentEncoding(" .,&+-"))

@@ -309,7 +309,7 @@ class TestWindow : public QObject {
         QCOMPARE(drawn.copy(QRect(QPoint(border, border) * image.devicePixelRatio(), image.size())),
                  image);
         const QRect letters = Ink(image.copy(0, 0, image.width(), Pixel(498, scale)));  // A B C
-        QCOMPARE_LE(std::abs(letters.center().x() - Pixel(kCentres[1], scale)), Pixel(100, scale));
+        QCOMPARE_LE(std::abs(letters.center().x() - Pixel(kCentres[1], scale)), Pixel(30, scale));
         QCOMPARE(w.Progress()->isVisible(), w.isFullScreen());
         if (w.isFullScreen()) {  // the board about the centre, and the line beneath it centred
           QCOMPARE_LE(std::abs(w.Pic()->geometry().center().x() - w.width() / 2), w.width() / 20);
