@@ -55,10 +55,11 @@ for case in "LANG=C|Shows" "LANGUAGE=en:de|Shows" "LANGUAGE=de LANG=fr_FR.UTF-8|
   "${bare[@]}" ${case%|*} "$prefix/bin/hanoi" --help | sed -n 2p | grep -q "^${case#*|}" || fail "--help with $case"
 done
 # Any other argument is ignored. Without a window to show, one line says what is missing, and the
-# status is 1: no display named (Qt's -display names one, -platform alone no platform), one nobody
-# serves, no Wayland socket there, a platform Qt has no plugin for; so does a write error.
+# status is 1: no display named (Qt's -display or --display names one, -platform alone no
+# platform), one nobody serves, no Wayland socket there, a platform Qt has no plugin for; so does
+# a write error.
 for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||display :9987$" \
-    "DISPLAY=|-platform|neither" "DISPLAY=|-display :9987|display :9987$" \
+    "DISPLAY=|-platform|neither" "DISPLAY=|--display :9987|display :9987$" \
     "WAYLAND_DISPLAY=/tmp||no Wayland socket /tmp " "DISPLAY=:9987|-platform bogus|\"bogus\"; it has [a-z].*xcb"; do
   IFS='|' read -r vars args expected <<<"$case"
   # shellcheck disable=SC2086
