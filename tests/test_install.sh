@@ -63,7 +63,7 @@ for case in "DISPLAY=||neither WAYLAND_DISPLAY nor DISPLAY" "DISPLAY=:9987||disp
     "WAYLAND_DISPLAY=/tmp||no Wayland socket /tmp " "DISPLAY=:9987|-platform bogus|\"bogus\"; it has [a-z].*xcb"; do
   IFS='|' read -r vars args expected <<<"$case"
   # shellcheck disable=SC2086
-  status=0 && said=$("${bare[@]}" $vars "$prefix/bin/hanoi" --ignored $args 2>&1) || status=$?
+  status=0 && said=$("${bare[@]}" $vars "$prefix/bin/hanoi" --ignored also $args 2>&1) || status=$?
   [ "$status" = 1 ] && [ "$(wc -l <<<"$said")" = 1 ] && grep -q "$expected" <<<"$said" ||
     fail "with $vars $args: status $status: $said"
 done

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <numeric>
 
 #include "Fakes.h"
@@ -133,6 +134,7 @@ class TestWindow : public QObject {
         heard << shown->property("accessibleName").toString();
       });
       w.ButtonOf(Button::Initialize)->click();
+      QVERIFY(!w.Pic()->accessibleDescription().contains("Move"));  // no progress before Solve
       const int total = (1 << n) - 1;
       const double scale = w.devicePixelRatioF();
       if (n == 1) {  // the window's icon and role
