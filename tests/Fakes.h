@@ -13,9 +13,7 @@ struct ScriptedDialogs : Dialogs {
   std::vector<std::string> answers, shown;
   std::size_t answered = 0;
 
-  void ShowMessage(std::string_view text, MessageIcon) override {
-    shown.emplace_back(text);
-  }
+  void ShowMessage(std::string_view text, MessageIcon) override { shown.emplace_back(text); }
   std::string AskText(std::string_view prompt, std::string_view) override {
     std::string answer = answered < answers.size() ? answers[answered++] : "";
     shown.emplace_back(prompt);
